@@ -1,0 +1,179 @@
+#include "Messages.h"
+#include "QuibraDlg.h"
+#include "core/NumberText.h"
+
+namespace {
+
+constexpr int noOperator = 0;
+constexpr int addOperator = 1;
+constexpr int subtractOperator = 2;
+constexpr int multiplyOperator = 3;
+constexpr int divideOperator = 4;
+
+// The sum in front of a chain of x and /, joined with the chain's value.
+double joinChain(int operatorPending, double accumulator, double chain)
+{
+    switch (operatorPending) {
+    case addOperator:
+        return accumulator + chain;
+    case subtractOperator:
+        return accumulator - chain;
+    default:
+        return chain;
+    }
+}
+
+} // namespace
+
+void CQuibraDlg::OnButtonAdd() { operatorKey(KeyId::addKey, &CQuibraDlg::applyAddSub, addOperator); }
+void CQuibraDlg::OnButtonSub()
+{
+    operatorKey(KeyId::subtractKey, &CQuibraDlg::applyAddSub, subtractOperator);
+}
+void CQuibraDlg::OnButtonMulti()
+{
+    operatorKey(KeyId::multiplyKey, &CQuibraDlg::applyMulDiv, multiplyOperator);
+}
+void CQuibraDlg::OnButtonDiv()
+{
+    operatorKey(KeyId::divideKey, &CQuibraDlg::applyMulDiv, divideOperator);
+}
+
+void CQuibraDlg::operatorKey(KeyId key, void (CQuibraDlg::*routine)(), int code)
+{
+    pressFeedback(key);
+    // With no number typed since the last operator, the display value
+    // starts afresh: a second operator key replaces the first.
+    if (entering != 1)
+        pendingOperator = noOperator;
+    (this->*routine)();
+    pendingOperator = code;
+    entering = 0;
+}
+
+void CQuibraDlg::applyAddSub()
+{
+    readDisplay();
+    const double x = leadingNumber(displayText);
+    switch (pendingOperator) {
+    case noOperator:
+        operand = x;
+        break;
+    case addOperator:
+        operand = operand + x;
+        break;
+    case subtractOperator:
+        operand = operand - x;
+        break;
+    case multiplyOperator:
+        operand = joinChain(operatorPending, accumulator, x * operand);
+        break;
+    case divideOperator:
+        if (x == 0)
+            panel_.showMessage(message::divideByZeroAtOperator, MessageIcon::stop);
+        else
+            operand = joinChain(operatorPending, accumulator, operand / x);
+        break;
+    }
+    showValue(operand);
+    endTypedNumber();
+}
+
+void CQuibraDlg::applyMulDiv()
+{
+    readDisplay();
+    const double x = leadingNumber(displayText);
+    switch (pendingOperator) {
+    case noOperator:
+        operand = x;
+        operatorPending = noOperator;
+        break;
+    case addOperator:
+    case subtractOperator:
+        accumulator = operand;
+        operand = x;
+        operatorPending = pendingOperator;
+        break;
+    case multiplyOperator:
+        operand = x * operand;
+        break;
+    case divideOperator:
+        if (x == 0)
+            panel_.showMessage(message::divideByZeroAtOperator, MessageIcon::stop);
+        else
+            operand = operand / x;
+        break;
+    }
+    showValue(operand);
+    endTypedNumber();
+}
+
+void CQuibraDlg::endTypedNumber()
+{
+    entering = 0;
+    pointEntered = 0;
+    entrySign = 1;
+    entryValue = 0;
+}
+
+void CQuibraDlg::OnButtonEqual()
+{
+    pressFeedback(KeyId::equalsKey);
+    if (entering == 1) {
+        readDisplay();
+        const double x = leadingNumber(displayText);
+        switch (pendingOperator) {
+        case noOperator:
+            if (feetKeyUsed == 1) {
+                // Once the ft key has been used, equals leaves typed text as typed.
+                setNumberBuffer(displayText);
+                writeDisplay(numberBuffer);
+                clearCalculation();
+                return;
+            }
+            accumulator = x;
+            break;
+        case addOperator:
+            accumulator = x + operand;
+            break;
+        case subtractOperator:
+            accumulator = operand - x;
+            break;
+        case multiplyOperator:
+            accumulator = joinChain(operatorPending, accumulator, x * operand);
+            break;
+        case divideOperator:
+            if (x == 0)
+                panel_.showMessage(message::divideByZeroAtEquals, MessageIcon::stop);
+            else
+                accumulator = joinChain(operatorPending, accumulator, operand / x);
+            break;
+        }
+        showValue(accumulator);
+    }
+    clearCalculation();
+    enableAllUnitKeys();
+}
+
+// Everything equals resets, except the sign of the entry and feetKeyUsed.
+void CQuibraDlg::clearCalculation()
+{
+    entering = 0;
+    pointEntered = 0;
+    unitCode = 0;
+    pendingOperator = noOperator;
+    operatorPending = noOperator;
+    operand = 0;
+    accumulator = 0;
+    entryValue = 0;
+}
+
+void CQuibraDlg::OnButtonSwap()
+{
+    if (pendingOperator == noOperator || entering != 1)
+        return;
+    readDisplay();
+    const std::string typed = displayText;
+    showValue(operand);
+    operand = leadingNumber(typed);
+}

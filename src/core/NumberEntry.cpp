@@ -1,0 +1,140 @@
+#include "Messages.h"
+#include "QuibraDlg.h"
+#include "core/NumberText.h"
+
+#include <cmath>
+
+namespace {
+
+// Byte offset of the character at `index` of a UTF-8 text (or its size).
+std::size_t characterOffset(std::string_view text, int index)
+{
+    std::size_t offset = 0;
+    for (int seen = 0; offset < text.size(); ++offset) {
+        if ((static_cast<unsigned char>(text[offset]) & 0xC0) != 0x80 && seen++ == index)
+            return offset;
+    }
+    return text.size();
+}
+
+} // namespace
+
+void CQuibraDlg::OnButton0() { enterDigit(0); }
+void CQuibraDlg::OnButton1() { enterDigit(1); }
+void CQuibraDlg::OnButton2() { enterDigit(2); }
+void CQuibraDlg::OnButton3() { enterDigit(3); }
+void CQuibraDlg::OnButton4() { enterDigit(4); }
+void CQuibraDlg::OnButton5() { enterDigit(5); }
+void CQuibraDlg::OnButton6() { enterDigit(6); }
+void CQuibraDlg::OnButton7() { enterDigit(7); }
+void CQuibraDlg::OnButton8() { enterDigit(8); }
+void CQuibraDlg::OnButton9() { enterDigit(9); }
+
+void CQuibraDlg::enterDigit(int digit)
+{
+    pressFeedback(keyAt(keyIndex(KeyId::key0) + digit));
+    readDisplay();
+    lengthLimit = displayText.starts_with('-') ? 17 : 16;
+    if (characterCount(displayText) == lengthLimit) {
+        panel_.showMessage(message::inputLimit, MessageIcon::information);
+        return;
+    }
+    if (entering == 0) {
+        // A sign pressed on an earlier result does not carry into a new number.
+        entrySign = 1;
+        entryValue = digit;
+        setNumberBuffer(formatNumber(entryValue));
+    } else if (pointEntered == 0) {
+        entryValue = entryValue * 10 + digit;
+        setNumberBuffer(formatNumber(entrySign < 0 ? -entryValue : entryValue));
+    } else {
+        if (numberBuffer.size() + 1 >= numberCapacity) {
+            panel_.showMessage(message::inputLimit, MessageIcon::information);
+            return;
+        }
+        setNumberBuffer(numberBuffer + static_cast<char>('0' + digit));
+    }
+    writeDisplay(numberBuffer);
+    entering = 1;
+    // The figure typed after ft is its inches; any other pending unit is
+    // replaced by the new number.
+    if (unitCode != 16)
+        unitCode = 0;
+}
+
+void CQuibraDlg::OnButtonPeriod()
+{
+    pressFeedback(KeyId::pointKey);
+    if (pointEntered == 1)
+        return;
+    if (entering == 0)
+        entrySign = 1;
+    setNumberBuffer(formatNumber(entrySign < 0 ? -entryValue : entryValue));
+    writeDisplay(numberBuffer);
+    pointEntered = 1;
+    entering = 1;
+}
+
+void CQuibraDlg::OnButtonSign()
+{
+    pressFeedback(KeyId::signKey);
+    readDisplay();
+    lengthLimit = displayText.starts_with('-') ? 17 : 16;
+    if (characterCount(displayText) > lengthLimit) {
+        panel_.showMessage(message::inputLimit, MessageIcon::information);
+        return;
+    }
+    unitValue = -leadingNumber(displayText);
+    showValue(unitValue);
+    entrySign = -entrySign;
+}
+
+void CQuibraDlg::OnButtonBack()
+{
+    pressFeedback(KeyId::backKey);
+    if (entering == 1) {
+        readDisplay();
+        textLength = characterCount(displayText);
+        std::string text = numberBuffer;
+        const auto lastCharacter = [&text](int count) { return characterOffset(text, count - 1); };
+        if (pointEntered == 0) {
+            if (textLength > 2) {
+                // The last digit before the trailing point goes: 123. becomes 12.
+                text.resize(lastCharacter(textLength - 1));
+                text += '.';
+            } else if (textLength == 2) {
+                text.replace(0, characterOffset(text, 1), "0");
+            }
+        } else if (textLength > 0) {
+            if (text.ends_with('.'))
+                pointEntered = 0;
+            else
+                text.resize(lastCharacter(textLength));
+        }
+        if (textLength > 0) {
+            setNumberBuffer(std::move(text));
+            writeDisplay(numberBuffer);
+            entryValue = std::fabs(leadingNumber(numberBuffer));
+        }
+    }
+    enableAllUnitKeys();
+}
+
+void CQuibraDlg::OnButtonClr()
+{
+    pressFeedback(KeyId::clearKey);
+    operand = 0;
+    setNumberBuffer(formatNumber(0));
+    writeDisplay(numberBuffer);
+    pendingOperator = 0;
+    operatorPending = 0;
+    accumulator = 0;
+    entryValue = 0;
+    unitValue = 0;
+    entering = 0;
+    pointEntered = 0;
+    entrySign = 1;
+    unitCode = 0;
+    feetKeyUsed = 0;
+    enableAllUnitKeys();
+}

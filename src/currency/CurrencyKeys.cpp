@@ -1,0 +1,56 @@
+#include "Messages.h"
+#include "QuibraDlg.h"
+#include "core/NumberText.h"
+#include "currency/RateFile.h"
+
+// The currency keys' step before the unit protocol: no rate, no conversion.
+bool CQuibraDlg::tryTakeRate()
+{
+    readRateBox();
+    if (rateBoxText.empty()) {
+        panel_.showMessage(message::rateMissing, MessageIcon::exclamation);
+        return false;
+    }
+    // Taken afresh at every press: the rate may have changed since.
+    yenPerDollar = leadingNumber(rateBoxText);
+    return true;
+}
+
+// The number just typed becomes the rate, in yen to one decimal: three
+// digits, a point and one digit (or a minus sign and two digits).
+void CQuibraDlg::OnButtonRate()
+{
+    pressFeedback(KeyId::rateKey);
+    if (entering != 1) {
+        panel_.showMessage(message::rateNotEntered, MessageIcon::exclamation);
+        return;
+    }
+    readDisplay();
+    // Made aside: a refused rate leaves the number text as the display shows it.
+    std::string rate = formatNumber(leadingNumber(displayText));
+    if (rate.size() < 4 || rate[3] != '.') {
+        panel_.showMessage(message::rateWrongForm, MessageIcon::exclamation);
+        return;
+    }
+    if (rate.size() == 4) {
+        panel_.showMessage(message::rateCompletedWithZero, MessageIcon::information);
+        rate += '0';
+    } else if (rate.size() > rateLength) {
+        panel_.showMessage(message::rateCut, MessageIcon::information);
+        rate.resize(rateLength);
+    }
+    writeRateBox(rate);
+    writeRateFile(rate);
+    entryValue = 0;
+    setNumberBuffer(formatNumber(entryValue));
+    writeDisplay(numberBuffer);
+    entering = 0;
+    resetEntry();
+}
+
+void CQuibraDlg::writeRateFile(std::string_view rate)
+{
+    // The rate box keeps the new rate for this run either way.
+    if (!tryWriteRateFile(rate))
+        panel_.showMessage(message::rateNotSaved, MessageIcon::exclamation);
+}

@@ -1,0 +1,156 @@
+#include "currency/RateFile.h"
+
+#include "QuibraDlg.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+bool isLineEndOrNul(char c) { return c == '\r' || c == '\n' || c == '\0'; }
+
+// Length of the valid UTF-8 sequence at the start of `text`, 0 if none.
+std::size_t validSequence(std::string_view text)
+{
+    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        length = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if (byte(i) < 0x80 || byte(i) > 0xBF)
+            return 0;
+    return length;
+}
+
+bool writeAll(int fd, std::string_view text)
+{
+    while (!text.empty()) {
+        const ssize_t written = ::write(fd, text.data(), text.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        text.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// Where the rate is written: through a symbolic link to the file it names.
+std::filesystem::path rateFileTarget()
+{
+    std::error_code error;
+    const std::filesystem::path link = rateFileName;
+    if (std::filesystem::is_symlink(link, error)) {
+        auto target = std::filesystem::canonical(link, error);
+        if (!error)
+            return target;
+    }
+    return link;
+}
+
+} // namespace
+
+std::string rateBoxTextOf(std::string_view fileText)
+{
+    std::string text;
+    while (!fileText.empty()) {
+        const std::size_t length = validSequence(fileText);
+        if (length == 0) {
+            text += "\uFFFD";
+            fileText.remove_prefix(1);
+        } else {
+            text += fileText.substr(0, length);
+            fileText.remove_prefix(length);
+        }
+    }
+    return text;
+}
+
+// At most the first five characters count, and a line end or NUL ends the
+// rate. Anything that is not a readable regular file leaves the box empty.
+void CQuibraDlg::readRateFile()
+{
+    rateFile = ::open(rateFileName, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (rateFile < 0)
+        return;
+    struct stat status {};
+    if (::fstat(rateFile, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(rateFile);
+        rateFile = -1;
+        return;
+    }
+    char bytes[rateLength];
+    std::size_t count = 0;
+    while (count < rateLength) {
+        const ssize_t got = ::read(rateFile, bytes + count, rateLength - count);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        count += static_cast<std::size_t>(got);
+    }
+    std::string_view read(bytes, count);
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        if (isLineEndOrNul(read[i])) {
+            read = read.substr(0, i);
+            break;
+        }
+    }
+    rateText.assign(read);
+    numberText = &rateText;
+    writeRateBox(rateBoxTextOf(rateText));
+    ::close(rateFile);
+    rateFile = -1;
+}
+
+// The rate goes to a new file that then replaces "rate.dat" in one rename:
+// whatever fails, the old file stays whole and no new file is left behind.
+bool CQuibraDlg::tryWriteRateFile(std::string_view rate)
+{
+    const std::filesystem::path target = rateFileTarget();
+    std::filesystem::path temporary = target;
+    temporary += ".new-" + std::to_string(::getpid());
+
+    rateFile = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (rateFile < 0 && errno == EEXIST) {
+        ::unlink(temporary.c_str()); // left by an earlier run that died
+        rateFile = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    }
+    if (rateFile < 0)
+        return false;
+
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+        ::fchmod(rateFile, old.st_mode & 07777);
+    bool written = writeAll(rateFile, rate) && ::fsync(rateFile) == 0;
+    written = ::close(rateFile) == 0 && written;
+    rateFile = -1;
+    if (written && ::rename(temporary.c_str(), target.c_str()) == 0)
+        return true;
+    ::unlink(temporary.c_str());
+    return false;
+}

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running or testing Quibra
+# needs, when they are missing, and the locales that the tests run under.
+#   tools/install-deps.sh run    what building and running the program needs
+#   tools/install-deps.sh test   that, and what the test suite needs
+set -euo pipefail
+
+run_packages=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-ipafont-gothic fonts-comic-neue)
+test_packages=(libgtest-dev libbenchmark-dev locales xvfb xauth x11-utils xdotool imagemagick
+               clang libclang-rt-14-dev dpkg-dev desktop-file-utils appstream)
+test_locales=(de_DE.UTF-8 fr_FR.UTF-8 ja_JP.UTF-8)
+
+packages=("${run_packages[@]}")
+[ "${1:-run}" = test ] && packages+=("${test_packages[@]}")
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+    missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  as_root apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+if [ "${1:-run}" = test ]; then
+  generate=false
+  for name in "${test_locales[@]}"; do
+    short=$(echo "${name%.UTF-8}.utf8")
+    if ! locale -a 2>/dev/null | grep -qx "$short"; then
+      as_root sed -i "s/^# *\(${name} UTF-8\)/\1/" /etc/locale.gen
+      grep -q "^${name} UTF-8" /etc/locale.gen || echo "${name} UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+      generate=true
+    fi
+  done
+  if $generate; then as_root locale-gen >/dev/null; fi
+fi
