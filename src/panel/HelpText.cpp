@@ -1,0 +1,65 @@
+#include "HelpText.h"
+
+#include <QFile>
+#include <QSysInfo>
+
+#include <cerrno>
+#include <cstring>
+
+#include <iconv.h>
+
+namespace {
+
+constexpr char16_t replacementCharacter = u'\uFFFD';
+
+// glibc's CP932 module is the code page's own table (① at 87 40, ～ at
+// 81 60, the IBM extensions); Qt 6.4's decoder turns bad bytes into U+001A.
+const char* utf16Name()
+{
+    return QSysInfo::ByteOrder == QSysInfo::LittleEndian ? "UTF-16LE" : "UTF-16BE";
+}
+
+} // namespace
+
+QString decodeShiftJis(QByteArrayView bytes)
+{
+    // Every character of code page 932 lies in the BMP and takes at least
+    // one byte, so the text never has more UTF-16 units than the file bytes.
+    QString text(bytes.size(), Qt::Uninitialized);
+    iconv_t converter = iconv_open(utf16Name(), "CP932");
+    if (converter == reinterpret_cast<iconv_t>(-1))
+        return QString::fromLatin1(bytes);
+
+    char* in = const_cast<char*>(bytes.data());
+    std::size_t inLeft = static_cast<std::size_t>(bytes.size());
+    char* out = reinterpret_cast<char*>(text.data());
+    std::size_t outLeft = static_cast<std::size_t>(text.size()) * sizeof(char16_t);
+    while (inLeft > 0) {
+        if (iconv(converter, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1))
+            break;
+        if (errno != EILSEQ && errno != EINVAL)
+            break;
+        // A byte that starts no character, or a lead byte without its trail
+        // byte: the trail byte, if any, is read again as a character of its own.
+        const char16_t replacement = replacementCharacter;
+        std::memcpy(out, &replacement, sizeof replacement);
+        out += sizeof replacement;
+        outLeft -= sizeof replacement;
+        ++in;
+        --inLeft;
+    }
+    iconv_close(converter);
+    text.truncate((out - reinterpret_cast<char*>(text.data())) / qsizetype(sizeof(char16_t)));
+    return text;
+}
+
+std::optional<QString> tryLoadHelpText(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return decodeShiftJis(bytes);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+
+// Read from the working directory each time the help window loads it.
+inline constexpr char helpFileName[] = "QuibraHelp.txt";
+
+// Decodes Shift-JIS as code page 932 has it. A byte that does not decode
+// becomes U+FFFD and decoding goes on with the next byte.
+QString decodeShiftJis(QByteArrayView bytes);
+
+// The whole help file, decoded, or nothing when it cannot be opened or read
+// (a directory counts as missing). Its line ends stay as they are: the text
+// area breaks lines at LF, CR LF and CR alike.
+std::optional<QString> tryLoadHelpText(const QString& path);

@@ -1,0 +1,45 @@
+#include "KeyboardTranslation.h"
+
+#include <QKeyEvent>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+struct KeyCode {
+    int qtKey;
+    char32_t code;
+};
+
+constexpr std::array<KeyCode, 4> keyCodes{{
+    {Qt::Key_Return, 13},
+    {Qt::Key_Enter, 13},
+    {Qt::Key_Right, 39},
+    {Qt::Key_Delete, 46},
+}};
+
+} // namespace
+
+std::optional<KeyboardMessage> keyPressMessage(const QKeyEvent& event)
+{
+    const auto found = std::find_if(keyCodes.begin(), keyCodes.end(),
+                                    [&event](const KeyCode& key) { return key.qtKey == event.key(); });
+    if (found == keyCodes.end())
+        return std::nullopt;
+    return KeyboardMessage{KeyboardMessage::Kind::keyPress, found->code};
+}
+
+std::vector<KeyboardMessage> characterMessages(const QKeyEvent& event)
+{
+    std::vector<KeyboardMessage> messages;
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return messages;
+    QString text = event.text();
+    // German and other layouts label the keypad's decimal key with a comma.
+    if ((event.modifiers() & Qt::KeypadModifier) && text == QLatin1String(","))
+        text = QStringLiteral(".");
+    for (const char32_t character : text.toUcs4())
+        messages.push_back({KeyboardMessage::Kind::character, character});
+    return messages;
+}

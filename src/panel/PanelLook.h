@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Panel.h"
+
+#include <QFont>
+#include <QIcon>
+#include <QString>
+
+#include <string_view>
+
+class QWidget;
+
+// The windows' 9-point proportional gothic: the Windows face first, then
+// the Japanese gothics found on Linux.
+QFont dialogFont();
+// The display's face, normal weight, at the size the window gives it.
+QFont displayFont();
+
+QIcon applicationIcon();
+// The help window's own icon.
+QIcon helpIcon();
+
+inline QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A modal box with one OK button, titled with the program file's base name.
+void showMessageBox(QWidget* parent, std::string_view text, MessageIcon icon);

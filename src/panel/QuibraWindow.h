@@ -1,0 +1,59 @@
+#pragma once
+
+#include "Panel.h"
+#include "QuibraDlg.h"
+
+#include <QDialog>
+#include <QFont>
+
+#include <array>
+
+class QKeyEvent;
+class QLineEdit;
+class QPushButton;
+
+// Each control carries its control id in this property.
+inline constexpr char controlIdProperty[] = "controlId";
+
+// The converter's window: the display, the rate box and the 41 keys, laid
+// out from the key table. It owns the converter and carries out its panel
+// operations; clicks and the keyboard reach the converter through it.
+class QuibraWindow final : public QDialog, public Panel {
+    Q_OBJECT
+
+public:
+    explicit QuibraWindow(QWidget* parent = nullptr);
+    ~QuibraWindow() override;
+
+    // The first display, then the rate file.
+    void initDialog();
+    void openHelp();
+
+    std::string readDisplay() override;
+    void writeDisplay(std::string_view text) override;
+    std::string readRateBox() override;
+    void writeRateBox(std::string_view text) override;
+    void setKeyEnabled(KeyId key, bool on) override;
+    void setKeyPushed(KeyId key, bool on) override;
+    void pause(int milliseconds) override;
+    void showMessage(std::string_view text, MessageIcon icon) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void addKeys();
+    QLineEdit* addTextField(const char* name, int controlId, const DialogRect& rect);
+    bool handleKey(const QKeyEvent& event);
+    void openSystemMenu(const QPoint& globalPosition);
+    QPushButton* key(KeyId id) const { return keys_[static_cast<std::size_t>(keyIndex(id))]; }
+
+    std::array<QPushButton*, keyCount> keys_{};
+    QLineEdit* display_ = nullptr;
+    QLineEdit* rateBox_ = nullptr;
+    QFont displayFont_;
+    CQuibraDlg dlg_{*this};
+};
