@@ -11,7 +11,7 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
-QT_QPA_PLATFORM=xcb "$program" &
+"$program" &
 pid=$!
 window=$(timeout 30 xdotool search --sync --name '^Unit Converter$' | head -1)
 xdotool type --window "$window" --delay 50 '12c'
