@@ -334,4 +334,22 @@ TEST(Feet, ValuesThatAreNotFinite)
     EXPECT_EQ(converter.dialog.wholeFeet, 0);
 }
 
+TEST(Feet, TinyLengths)
+{
+    const std::pair<double, const char*> table[] = {
+        {1e-300, "0' 3.6e-299\""},
+        {-1e-300, "0' -3.6e-299\""},
+        {5e-324, "0' 1.77863632502\""},
+        {-0.0, "0' -0\""},
+    };
+    for (const auto& [yards, display] : table) {
+        SCOPED_TRACE(display);
+        Converter converter;
+        converter.dialog.unitCode = 17; // yd pending
+        converter.dialog.unitValue = yards;
+        converter.run("ftKey");
+        EXPECT_EQ(converter.panel.display, display);
+    }
+}
+
 } // namespace
