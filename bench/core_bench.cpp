@@ -44,9 +44,9 @@ void runKeys(benchmark::State& state, const std::vector<KeyId>& sequence)
         benchmark::DoNotOptimize(panel.display.data());
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(sequence.size()));
-    state.counters["ns_per_key"] = benchmark::Counter(
-        static_cast<double>(state.iterations() * sequence.size()),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_key"] =
+        benchmark::Counter(static_cast<double>(state.iterations() * sequence.size()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void BM_Entry(benchmark::State& state)
@@ -65,11 +65,13 @@ BENCHMARK(BM_Arithmetic);
 
 void BM_Mixed(benchmark::State& state)
 {
-    runKeys(state, keys({"key1", "key2", "inchKey", "cmKey", "addKey", "key3", "pointKey", "key5",
-                         "equalsKey", "key2", "pointKey", "key5", "ydKey", "ftKey", "key5", "ftKey",
-                         "key7", "inchKey", "cmKey", "key1", "key0", "key0", "celsiusKey",
-                         "fahrenheitKey", "key2", "lbKey", "kgKey", "key3", "flOzKey", "galKey",
-                         "key1", "key0", "yenKey", "dollarKey", "clearKey"}));
+    runKeys(state,
+            keys({"key1",     "key2",  "inchKey",   "cmKey",     "addKey",     "key3",
+                  "pointKey", "key5",  "equalsKey", "key2",      "pointKey",   "key5",
+                  "ydKey",    "ftKey", "key5",      "ftKey",     "key7",       "inchKey",
+                  "cmKey",    "key1",  "key0",      "key0",      "celsiusKey", "fahrenheitKey",
+                  "key2",     "lbKey", "kgKey",     "key3",      "flOzKey",    "galKey",
+                  "key1",     "key0",  "yenKey",    "dollarKey", "clearKey"}));
 }
 BENCHMARK(BM_Mixed);
 

@@ -29,9 +29,15 @@ TEST(RateFile, ReadAtStartUp)
         {"a line end", "110.5\n", "110.5"},
         {"CR LF", "98.\r\n", "98."},
         {"a long file", "123456789\n", "12345"},
-        {"a NUL in the first five", "12\0" "45"s, "12"},
+        {"a NUL in the first five",
+         "12\0"
+         "45"s,
+         "12"},
         {"garbage", "abc", "abc"},
-        {"binary bytes", "\xff\xfe" "12"s, "\uFFFD\uFFFD12"},
+        {"binary bytes",
+         "\xff\xfe"
+         "12"s,
+         "\uFFFD\uFFFD12"},
         {"Shift-JIS digits", "\x82\x50\x82\x51\x82", "\uFFFDP\uFFFDQ\uFFFD"},
         {"UTF-8 cut in the middle", "1\xe5\x86\x86\xe5", "1円\uFFFD"},
         {"one byte", "7", "7"},
@@ -80,7 +86,8 @@ struct RateEntry {
 
 TEST(RateKey, AcceptsRefusesCompletesAndCuts)
 {
-    const RecordedMessage notEntered{std::string(message::rateNotEntered), MessageIcon::exclamation};
+    const RecordedMessage notEntered{std::string(message::rateNotEntered),
+                                     MessageIcon::exclamation};
     const RecordedMessage wrongForm{std::string(message::rateWrongForm), MessageIcon::exclamation};
     const RecordedMessage completed{std::string(message::rateCompletedWithZero),
                                     MessageIcon::information};
@@ -159,7 +166,8 @@ TEST(RateKey, FailedWriteKeepsTheOldFile)
 TEST(RateKey, ReadOnlyDirectory)
 {
     if (geteuid() == 0)
-        GTEST_SKIP() << "root writes into read-only directories; the directory case covers the failure";
+        GTEST_SKIP()
+            << "root writes into read-only directories; the directory case covers the failure";
     TemporaryDirectory directory;
     directory.write("rate.dat", "98.7");
     std::filesystem::permissions(directory.path(), std::filesystem::perms::owner_write,
@@ -202,15 +210,20 @@ TEST(Currency, Conversions)
         {"110.5", "key1 key0 dollarKey char:165", "1105.", "-", 0},
         {"110.5", "key1 key0 yenKey yenKey", "10.",
          "celsiusKey,fahrenheitKey,mmKey,cmKey,mKey,kmKey,inchKey,ftKey,ydKey,mileKey,gKey,kgKey,"
-         "ozKey,lbKey,mlKey,lKey,flOzKey,galKey", 0},
+         "ozKey,lbKey,mlKey,lKey,flOzKey,galKey",
+         0},
         {"110.5", "key5 mmKey char:36", "5.",
-         "celsiusKey,fahrenheitKey,gKey,kgKey,ozKey,lbKey,mlKey,lKey,flOzKey,galKey,yenKey,dollarKey", 0},
+         "celsiusKey,fahrenheitKey,gKey,kgKey,ozKey,lbKey,mlKey,lKey,flOzKey,galKey,yenKey,"
+         "dollarKey",
+         0},
         // A rate set while yen is pending converts at the second press.
         {"", "key1 key1 key0 pointKey key5 yenKey", "110.5", "-", 1},
         {"98.7", "key1 key1 key0 pointKey key5 yenKey rateKey dollarKey", "1.", "-", 0},
         {"", "key5 dollarKey", "5.", "-", 1},
         {"", "key5 mmKey char:36", "5.",
-         "celsiusKey,fahrenheitKey,gKey,kgKey,ozKey,lbKey,mlKey,lKey,flOzKey,galKey,yenKey,dollarKey", 1},
+         "celsiusKey,fahrenheitKey,gKey,kgKey,ozKey,lbKey,mlKey,lKey,flOzKey,galKey,yenKey,"
+         "dollarKey",
+         1},
         // Rates read from a hand-edited file.
         {"abc", "key5 yenKey dollarKey", "オーバーフロー", "-", 0},
         {"0", "key0 yenKey dollarKey", "エラー", "-", 0},
@@ -227,7 +240,8 @@ TEST(Currency, Conversions)
         EXPECT_EQ(converter.panel.disabledUnitKeys(), row.disabled);
         ASSERT_EQ(converter.panel.messages.size(), static_cast<std::size_t>(row.messages));
         for (const auto& shown : converter.panel.messages)
-            EXPECT_EQ(shown, (RecordedMessage{std::string(message::rateMissing), MessageIcon::exclamation}));
+            EXPECT_EQ(shown, (RecordedMessage{std::string(message::rateMissing),
+                                              MessageIcon::exclamation}));
     }
 }
 
