@@ -14,68 +14,6 @@ namespace {
 
 using namespace std::string_literals;
 
-struct RateFileCase {
-    const char* what;
-    std::string bytes;
-    std::string rateBox;
-};
-
-TEST(RateFile, ReadAtStartUp)
-{
-    const RateFileCase table[] = {
-        {"0 bytes", "", ""},
-        {"a rate", "110.5", "110.5"},
-        {"a hand-written rate", "98.", "98."},
-        {"a line end", "110.5\n", "110.5"},
-        {"CR LF", "98.\r\n", "98."},
-        {"a long file", "123456789\n", "12345"},
-        {"a NUL in the first five",
-         "12\0"
-         "45"s,
-         "12"},
-        {"garbage", "abc", "abc"},
-        {"binary bytes",
-         "\xff\xfe"
-         "12"s,
-         "\uFFFD\uFFFD12"},
-        {"Shift-JIS digits", "\x82\x50\x82\x51\x82", "\uFFFDP\uFFFDQ\uFFFD"},
-        {"UTF-8 cut in the middle", "1\xe5\x86\x86\xe5", "1円\uFFFD"},
-        {"one byte", "7", "7"},
-    };
-    for (const auto& c : table) {
-        SCOPED_TRACE(c.what);
-        TemporaryDirectory directory;
-        directory.write("rate.dat", c.bytes);
-        Converter converter;
-        EXPECT_EQ(converter.panel.rateBox, c.rateBox);
-        EXPECT_EQ(converter.panel.display, "0.");
-        EXPECT_TRUE(converter.panel.messages.empty());
-        EXPECT_EQ(directory.read("rate.dat"), c.bytes); // never touched by reading
-    }
-}
-
-TEST(RateFile, NoRateFromWhatIsNotAFile)
-{
-    const auto noFile = [](const TemporaryDirectory&) {};
-    const auto directoryNamedRateDat = [](const TemporaryDirectory& d) {
-        std::filesystem::create_directory(d.path() / "rate.dat");
-    };
-    const auto danglingLink = [](const TemporaryDirectory& d) {
-        std::filesystem::create_symlink("nowhere.dat", d.path() / "rate.dat");
-    };
-    const auto pipe = [](const TemporaryDirectory& d) {
-        ASSERT_EQ(mkfifo((d.path() / "rate.dat").c_str(), 0600), 0); // must not block start-up
-    };
-    for (const auto& make : {+noFile, +directoryNamedRateDat, +danglingLink, +pipe}) {
-        TemporaryDirectory directory;
-        make(directory);
-        Converter converter;
-        EXPECT_EQ(converter.panel.rateBox, "");
-        EXPECT_EQ(converter.panel.events.front(), "display 0.");
-        EXPECT_TRUE(converter.panel.messages.empty());
-    }
-}
-
 struct RateEntry {
     const char* keys;
     std::vector<RecordedMessage> messages;
@@ -161,21 +99,6 @@ TEST(RateKey, FailedWriteKeepsTheOldFile)
     EXPECT_EQ(directory.listing(), "rate.dat"); // no temporary file left
     converter.run("key1 key0 dollarKey yenKey");
     EXPECT_EQ(converter.panel.display, "1105.");
-}
-
-TEST(RateKey, ReadOnlyDirectory)
-{
-    if (geteuid() == 0)
-        GTEST_SKIP()
-            << "root writes into read-only directories; the directory case covers the failure";
-    TemporaryDirectory directory;
-    directory.write("rate.dat", "98.7");
-    std::filesystem::permissions(directory.path(), std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::remove);
-    Converter converter;
-    converter.run("key1 key1 key0 pointKey key5 rateKey");
-    EXPECT_EQ(converter.panel.messages.size(), 1u);
-    EXPECT_EQ(directory.read("rate.dat"), "98.7");
 }
 
 TEST(RateKey, WritesThroughALinkAndKeepsTheMode)
