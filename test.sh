@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Quibra and passes the whole test suite, once as a debug build and
-# once under the address and undefined-behaviour sanitizers.
+# once under the address and undefined-behaviour sanitizers, then fuzzes the
+# converter for a fixed number of runs (about a minute).
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh test
@@ -10,3 +11,7 @@ for preset in dev asan; do
   cmake --build --preset "$preset"
   ctest --preset "$preset" -j"$(nproc)"
 done
+echo "== fuzz"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+ctest --preset fuzz

@@ -1,10 +1,16 @@
-// Cost of one key press in the converter logic, with a panel that does
-// nothing (no window, no 20 ms pause).
+// Cost of one key press in the converter logic, by family of keys, with a
+// panel that does nothing (no window, no 20 ms pause).
+//
+//   core_bench [--rate-writes] [benchmark flags]
+//
+// --rate-writes adds the Rate key, which replaces "rate.dat" in the working
+// directory at every press (a file write, a flush to disk and a rename).
 
 #include "QuibraDlg.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -43,36 +49,61 @@ void runKeys(benchmark::State& state, const std::vector<KeyId>& sequence)
             dialog.press(key);
         benchmark::DoNotOptimize(panel.display.data());
     }
-    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(sequence.size()));
-    state.counters["ns_per_key"] = benchmark::Counter(
-        static_cast<double>(state.iterations() * sequence.size()),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    const auto pressed = static_cast<double>(state.iterations() * sequence.size());
+    state.counters["ns_per_key"] =
+        benchmark::Counter(pressed, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-void BM_Entry(benchmark::State& state)
-{
-    runKeys(state, keys({"key1", "key2", "key3", "pointKey", "key4", "key5", "signKey", "backKey",
-                         "key6", "clearKey"}));
-}
-BENCHMARK(BM_Entry);
+struct Family {
+    const char* name;
+    std::vector<KeyId> sequence;
+};
 
-void BM_Arithmetic(benchmark::State& state)
+std::vector<Family> families()
 {
-    runKeys(state, keys({"key2", "addKey", "key3", "multiplyKey", "key4", "addKey", "key5",
-                         "divideKey", "key7", "subtractKey", "key1", "swapKey", "equalsKey"}));
+    return {
+        {"entry", keys({"key1", "key2", "key3", "pointKey", "key4", "key5", "signKey", "backKey",
+                        "key6", "clearKey"})},
+        {"arithmetic", keys({"key2", "addKey", "key3", "multiplyKey", "key4", "addKey", "key5",
+                             "divideKey", "key7", "subtractKey", "key1", "swapKey", "equalsKey"})},
+        {"length", keys({"key1", "key2", "inchKey", "cmKey", "mmKey", "kmKey", "mKey", "mileKey",
+                         "ydKey", "inchKey"})},
+        {"feet", keys({"key2", "pointKey", "key5", "ydKey", "ftKey", "key5", "ftKey", "key7",
+                       "inchKey", "cmKey", "key1", "mKey", "ftKey"})},
+        {"temperature", keys({"key1", "key0", "key0", "celsiusKey", "fahrenheitKey",
+                              "fahrenheitKey", "celsiusKey"})},
+        {"mass", keys({"key2", "lbKey", "kgKey", "gKey", "ozKey", "lbKey", "lbKey", "gKey"})},
+        {"volume", keys({"key3", "flOzKey", "galKey", "lKey", "mlKey", "galKey"})},
+        {"currency", keys({"key1", "key0", "yenKey", "dollarKey", "dollarKey", "yenKey"})},
+        {"mixed", keys({"key1", "key2", "inchKey", "cmKey", "addKey", "key3", "pointKey", "key5",
+                        "equalsKey", "key2", "pointKey", "key5", "ydKey", "ftKey", "key5", "ftKey",
+                        "key7", "inchKey", "cmKey", "key1", "key0", "key0", "celsiusKey",
+                        "fahrenheitKey", "key2", "lbKey", "kgKey", "key3", "flOzKey", "galKey",
+                        "key1", "key0", "yenKey", "dollarKey", "clearKey"})},
+    };
 }
-BENCHMARK(BM_Arithmetic);
-
-void BM_Mixed(benchmark::State& state)
-{
-    runKeys(state, keys({"key1", "key2", "inchKey", "cmKey", "addKey", "key3", "pointKey", "key5",
-                         "equalsKey", "key2", "pointKey", "key5", "ydKey", "ftKey", "key5", "ftKey",
-                         "key7", "inchKey", "cmKey", "key1", "key0", "key0", "celsiusKey",
-                         "fahrenheitKey", "key2", "lbKey", "kgKey", "key3", "flOzKey", "galKey",
-                         "key1", "key0", "yenKey", "dollarKey", "clearKey"}));
-}
-BENCHMARK(BM_Mixed);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    bool rateWrites = false;
+    std::vector<char*> arguments;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--rate-writes") == 0)
+            rateWrites = true;
+        else
+            arguments.push_back(argv[i]);
+    }
+    auto all = families();
+    if (rateWrites)
+        all.push_back({"rate", keys({"key1", "key1", "key0", "pointKey", "key5", "rateKey"})});
+    for (const auto& family : all)
+        benchmark::RegisterBenchmark(family.name, runKeys, family.sequence);
+
+    int count = static_cast<int>(arguments.size());
+    benchmark::Initialize(&count, arguments.data());
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -9,10 +9,7 @@ namespace {
 // Keypad rows: the upper block's keys are 13 high, the lower block's 17.
 constexpr int smallKey = 13;
 constexpr int largeKey = 17;
-constexpr DialogRect at(int x, int y)
-{
-    return {x, y, 20, y < 120 ? smallKey : largeKey};
-}
+constexpr DialogRect at(int x, int y) { return {x, y, 20, y < 120 ? smallKey : largeKey}; }
 
 using D = CQuibraDlg;
 using C = std::array<char32_t, 2>;
@@ -23,6 +20,7 @@ constexpr int enterCode = 13;
 constexpr int rightCode = 39;
 constexpr int deleteCode = 46;
 
+// clang-format off
 constexpr std::array<KeySpec, keyCount> table{{
     {KeyId::key0, "key0", 1029, "0", "0", at(5, 180), &D::OnButton0, 0, C{U'0'}},
     {KeyId::key1, "key1", 1030, "1", "1", at(5, 160), &D::OnButton1, 0, C{U'1'}},
@@ -67,6 +65,7 @@ constexpr std::array<KeySpec, keyCount> table{{
     {KeyId::dollarKey, "dollarKey", 1018, "$", "ドル", at(101, 120), &D::OnButtonDollar, 0, C{U'$'}},
     {KeyId::rateKey, "rateKey", 1043, "Rate", "為替レート設定", at(101, 99), &D::OnButtonRate, 0, C{U'R', U'r'}},
 }};
+// clang-format on
 
 constexpr bool tableInKeyOrder()
 {

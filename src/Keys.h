@@ -10,6 +10,7 @@ class CQuibraDlg;
 
 // The 41 keys of the panel. The twenty unit and currency keys form one run,
 // celsiusKey to dollarKey, in the order in which every listing shows them.
+// clang-format off
 enum class KeyId : std::uint8_t {
     key0, key1, key2, key3, key4, key5, key6, key7, key8, key9,
     pointKey, signKey, backKey, clearKey,
@@ -21,16 +22,14 @@ enum class KeyId : std::uint8_t {
     yenKey, dollarKey,
     rateKey,
 };
+// clang-format on
 
 inline constexpr int keyCount = 41;
 inline constexpr int unitKeyCount = 20;
 
 constexpr int keyIndex(KeyId key) { return static_cast<int>(key); }
 constexpr KeyId keyAt(int index) { return static_cast<KeyId>(index); }
-constexpr bool isUnitKey(KeyId key)
-{
-    return key >= KeyId::celsiusKey && key <= KeyId::dollarKey;
-}
+constexpr bool isUnitKey(KeyId key) { return key >= KeyId::celsiusKey && key <= KeyId::dollarKey; }
 // Position among the twenty unit keys, 0 for celsiusKey.
 constexpr int unitKeyIndex(KeyId key) { return keyIndex(key) - keyIndex(KeyId::celsiusKey); }
 constexpr KeyId unitKeyAt(int index) { return keyAt(keyIndex(KeyId::celsiusKey) + index); }
@@ -47,14 +46,14 @@ using KeyHandler = void (CQuibraDlg::*)();
 
 struct KeySpec {
     KeyId id;
-    std::string_view name;           // objectName in the window, token in quibra-replay
+    std::string_view name; // objectName in the window, token in quibra-replay
     int controlId;
     std::string_view caption;        // UTF-8, exactly as the key shows it
     std::string_view accessibleName; // what a screen reader speaks
     DialogRect rect;
     KeyHandler handler;
-    int keyCode;                              // key-press code that runs it, 0 for none
-    std::array<char32_t, 2> characters;       // typed characters that run it, 0 for none
+    int keyCode;                        // key-press code that runs it, 0 for none
+    std::array<char32_t, 2> characters; // typed characters that run it, 0 for none
 };
 
 std::span<const KeySpec, keyCount> allKeys();

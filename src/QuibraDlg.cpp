@@ -2,7 +2,10 @@
 
 #include "core/NumberText.h"
 
-CQuibraDlg::CQuibraDlg(Panel& panel) : panel_(panel) {}
+CQuibraDlg::CQuibraDlg(Panel& panel)
+    : panel_(panel)
+{
+}
 
 void CQuibraDlg::initDialog()
 {
@@ -38,7 +41,10 @@ void CQuibraDlg::pressFeedback(KeyId key)
     panel_.setKeyPushed(key, false);
 }
 
-std::string CQuibraDlg::formatNumber(double value) const { return ::formatNumber(value, precision); }
+std::string CQuibraDlg::formatNumber(double value) const
+{
+    return ::formatNumber(value, precision);
+}
 
 void CQuibraDlg::showValue(double value)
 {

@@ -25,7 +25,10 @@ double joinChain(int operatorPending, double accumulator, double chain)
 
 } // namespace
 
-void CQuibraDlg::OnButtonAdd() { operatorKey(KeyId::addKey, &CQuibraDlg::applyAddSub, addOperator); }
+void CQuibraDlg::OnButtonAdd()
+{
+    operatorKey(KeyId::addKey, &CQuibraDlg::applyAddSub, addOperator);
+}
 void CQuibraDlg::OnButtonSub()
 {
     operatorKey(KeyId::subtractKey, &CQuibraDlg::applyAddSub, subtractOperator);

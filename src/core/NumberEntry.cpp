@@ -103,7 +103,8 @@ void CQuibraDlg::OnButtonBack()
                 text.resize(lastCharacter(textLength - 1));
                 text += '.';
             } else if (textLength == 2) {
-                text.replace(0, characterOffset(text, 1), "0");
+                // 7. becomes 0. (built anew: g++ 12 -O3 misreads replace() here)
+                text = '0' + text.substr(characterOffset(text, 1));
             }
         } else if (textLength > 0) {
             if (text.ends_with('.'))

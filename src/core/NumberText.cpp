@@ -99,8 +99,8 @@ std::string formatNumber(double value, int precision)
         text += withoutTrailingZeros(digits.substr(1));
         text += exponent < 0 ? "e-" : "e+";
         char threeDigits[8];
-        const auto result = std::to_chars(threeDigits, threeDigits + sizeof threeDigits,
-                                          std::abs(exponent));
+        const auto result =
+            std::to_chars(threeDigits, threeDigits + sizeof threeDigits, std::abs(exponent));
         text.append(static_cast<std::size_t>(3 - (result.ptr - threeDigits)), '0');
         text.append(threeDigits, result.ptr);
         return text;

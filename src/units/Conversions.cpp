@@ -21,6 +21,7 @@ template <std::size_t n>
 using Matrix = std::array<std::array<Operation, n>, n>;
 
 // Rows: source unit; columns: target unit; both in code order.
+// clang-format off
 constexpr Matrix<8> length{{
     //  mm            cm           m              km             inch              ft                yd                mile
     {{same, x(0.1), x(0.001), x(1e-06), x(0.039370078), x(0.003280839), x(0.001093613), x(6.21e-07)}},
@@ -32,7 +33,9 @@ constexpr Matrix<8> length{{
     {{x(914.4), x(91.44), x(0.9144), x(0.0009144), x(36.0), x(3.0), same, x(0.000568181)}},
     {{x(1609344.0), x(160934.4), x(1609.344), x(1.609344), x(63360.0), x(5280.0), x(1760.0), same}},
 }};
+// clang-format on
 
+// clang-format off
 constexpr Matrix<4> mass{{
     //  g                 kg               oz                lb
     {{same, x(0.001), x(0.035273961), x(0.002204622)}},
@@ -40,7 +43,9 @@ constexpr Matrix<4> mass{{
     {{x(28.34952313), x(0.028349523), same, x(0.0625)}},
     {{x(453.59237), x(0.45359237), x(16.0), same}},
 }};
+// clang-format on
 
+// clang-format off
 constexpr Matrix<4> volume{{
     //  ml                l                fl oz            gal
     {{same, x(0.001), x(0.033814022), x(0.000264172)}},
@@ -48,10 +53,13 @@ constexpr Matrix<4> volume{{
     {{x(29.57352956), x(0.029573529), same, x(0.0078125)}},
     {{x(3785.411784), x(3.785411784), x(128.0), same}},
 }};
+// clang-format on
 
 // Unit codes of the twenty unit keys, in key order.
+// clang-format off
 constexpr std::array<int, unitKeyCount> codes{51, 52, 11, 12, 13, 14, 15, 16, 17, 18,
                                               21, 22, 23, 24, 31, 32, 33, 34, 41, 42};
+// clang-format on
 
 constexpr int celsius = 51;
 constexpr int yen = 41;

@@ -109,8 +109,9 @@ void CQuibraDlg::showFeetAndInches()
     if (!(feet >= intMin && feet <= intMax)) {
         // Beyond two thousand million feet (or not a number at all) the
         // inches say nothing: show the decimal feet with the foot mark.
-        wholeFeet = std::isnan(feet) ? 0 : feet < 0 ? std::numeric_limits<int>::min()
-                                                    : std::numeric_limits<int>::max();
+        wholeFeet = std::isnan(feet) ? 0
+                    : feet < 0       ? std::numeric_limits<int>::min()
+                                     : std::numeric_limits<int>::max();
         remainderInches = 0;
         std::string text = formatForDisplay(unitValue);
         if (std::isfinite(unitValue)) {

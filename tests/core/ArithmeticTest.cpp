@@ -8,7 +8,7 @@ namespace {
 
 struct Calculation {
     const char* keys;
-    const char* display;                 // after the last key
+    const char* display;                    // after the last key
     std::vector<std::string_view> messages; // all stop icons
 };
 
@@ -44,7 +44,8 @@ TEST(Arithmetic, Sequences)
         {"key5 addKey swapKey", "5.", {}},
         {"key1 addKey key9 key9 key9 key9 key9 key9 key9 key9 key9 key9 key9 key9 key9 key9 key9 "
          "equalsKey addKey pointKey key5 equalsKey",
-         "1000000000000000.", {}},
+         "1000000000000000.",
+         {}},
         {"pointKey key1 addKey pointKey key2 equalsKey", "0.3", {}},
         {"key1 divideKey key3 equalsKey", "0.333333333333333", {}},
         {"key2 divideKey key3 signKey equalsKey", "-0.66666666666666", {}},
@@ -70,9 +71,9 @@ TEST(Arithmetic, WorkedSequenceState)
         int pendingOperator, operatorPending;
     };
     const Row rows[] = {
-        {"key2", 0, 0, 0, 0},   {"addKey", 2, 0, 1, 0},      {"key3", 2, 0, 1, 0},
-        {"multiplyKey", 3, 2, 3, 1}, {"key4", 3, 2, 3, 1}, {"addKey", 14, 2, 1, 1},
-        {"key5", 14, 2, 1, 1},  {"equalsKey", 0, 0, 0, 0},
+        {"key2", 0, 0, 0, 0},        {"addKey", 2, 0, 1, 0},    {"key3", 2, 0, 1, 0},
+        {"multiplyKey", 3, 2, 3, 1}, {"key4", 3, 2, 3, 1},      {"addKey", 14, 2, 1, 1},
+        {"key5", 14, 2, 1, 1},       {"equalsKey", 0, 0, 0, 0},
     };
     Converter converter;
     for (const auto& row : rows) {

@@ -19,10 +19,11 @@ void expectSteps(const Steps& steps)
 }
 
 const std::string limit(message::inputLimit);
-const std::string fifteenDigits = "key1 key2 key3 key4 key5 key6 key7 key8 key9 key0 key1 key2 key3 key4 key5";
+const std::string fifteenDigits =
+    "key1 key2 key3 key4 key5 key6 key7 key8 key9 key0 key1 key2 key3 key4 key5";
 // Times 100: a sixteen-digit result, shown with its point in 17 characters.
-const std::string sixteenDigitResult =
-    "key1 key2 key3 key4 key5 key6 key7 key8 key9 key0 key1 key2 key3 key4 multiplyKey key1 key0 key0 equalsKey";
+const std::string sixteenDigitResult = "key1 key2 key3 key4 key5 key6 key7 key8 key9 key0 key1 "
+                                       "key2 key3 key4 multiplyKey key1 key0 key0 equalsKey";
 
 TEST(NumberEntry, DisplayAfterEveryKey)
 {
@@ -32,7 +33,8 @@ TEST(NumberEntry, DisplayAfterEveryKey)
         {"key0 key0 key7", {"0.", "0.", "7."}},
         {"key1 pointKey pointKey key2", {"1.", "1.", "1.", "1.2"}},
         {"key1 key2 key3 signKey key4", {"1.", "12.", "123.", "-123.", "-1234."}},
-        {"key1 key2 key3 signKey key4 backKey key5", {"1.", "12.", "123.", "-123.", "-1234.", "-123.", "-1235."}},
+        {"key1 key2 key3 signKey key4 backKey key5",
+         {"1.", "12.", "123.", "-123.", "-1234.", "-123.", "-1235."}},
         {"key1 key2 pointKey key3 key4 backKey backKey backKey backKey backKey backKey",
          {"1.", "12.", "12.", "12.3", "12.34", "12.3", "12.", "12.", "1.", "0.", "0."}},
         {"key5 signKey backKey key7", {"5.", "-5.", "-.", "-7."}},
@@ -41,8 +43,10 @@ TEST(NumberEntry, DisplayAfterEveryKey)
         {"key2 clearKey", {"2.", "0."}},
         {"key9 pointKey key5 clearKey key3", {"9.", "9.", "9.5", "0.", "3."}},
         // A sign pressed on a result does not carry into the next number.
-        {"key5 addKey key3 equalsKey signKey key2 key3", {"5.", "5.", "3.", "8.", "-8.", "2.", "23."}},
-        {"key5 addKey key3 equalsKey signKey pointKey key2", {"5.", "5.", "3.", "8.", "-8.", "0.", "0.2"}},
+        {"key5 addKey key3 equalsKey signKey key2 key3",
+         {"5.", "5.", "3.", "8.", "-8.", "2.", "23."}},
+        {"key5 addKey key3 equalsKey signKey pointKey key2",
+         {"5.", "5.", "3.", "8.", "-8.", "0.", "0.2"}},
         // The erase key on a result that is still being typed edits it by position.
         {"key1 pointKey key5 mmKey cmKey backKey", {"1.", "1.", "1.5", "1.5", "0.15", "0.."}},
         {"backKey", {"0."}},
@@ -186,8 +190,9 @@ TEST(NumberEntry, EveryKeyBeginsWithItsPushedLook)
 TEST(NumberEntry, DisplayAndNumberBufferAgree)
 {
     Converter converter;
-    for (const char* keys : {"key1 pointKey key2 signKey backKey", "key9 multiplyKey key9 equalsKey",
-                             "key5 ftKey key7 inchKey", "key1 ydKey ftKey"}) {
+    for (const char* keys :
+         {"key1 pointKey key2 signKey backKey", "key9 multiplyKey key9 equalsKey",
+          "key5 ftKey key7 inchKey", "key1 ydKey ftKey"}) {
         converter.run(keys);
         EXPECT_EQ(converter.dialog.numberBuffer, converter.panel.display) << keys;
     }

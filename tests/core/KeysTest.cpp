@@ -42,12 +42,12 @@ TEST(KeyTable, KeyboardTables)
         EXPECT_FALSE(keyForKeyCode(code)) << code;
 
     const std::pair<char32_t, KeyId> characters[] = {
-        {8, KeyId::backKey},       {32, KeyId::signKey},        {36, KeyId::dollarKey},
-        {42, KeyId::multiplyKey},  {43, KeyId::addKey},         {45, KeyId::subtractKey},
-        {46, KeyId::pointKey},     {47, KeyId::divideKey},      {48, KeyId::key0},
-        {57, KeyId::key9},         {61, KeyId::equalsKey},      {67, KeyId::celsiusKey},
-        {99, KeyId::celsiusKey},   {70, KeyId::fahrenheitKey},  {102, KeyId::fahrenheitKey},
-        {82, KeyId::rateKey},      {114, KeyId::rateKey},       {92, KeyId::yenKey},
+        {8, KeyId::backKey},      {32, KeyId::signKey},       {36, KeyId::dollarKey},
+        {42, KeyId::multiplyKey}, {43, KeyId::addKey},        {45, KeyId::subtractKey},
+        {46, KeyId::pointKey},    {47, KeyId::divideKey},     {48, KeyId::key0},
+        {57, KeyId::key9},        {61, KeyId::equalsKey},     {67, KeyId::celsiusKey},
+        {99, KeyId::celsiusKey},  {70, KeyId::fahrenheitKey}, {102, KeyId::fahrenheitKey},
+        {82, KeyId::rateKey},     {114, KeyId::rateKey},      {92, KeyId::yenKey},
         {0xA5, KeyId::yenKey},
     };
     for (const auto& [code, key] : characters)
@@ -60,9 +60,9 @@ TEST(KeyTable, KeyboardTables)
 
 TEST(KeyTable, UnitKeysInListingOrder)
 {
-    const char* names[] = {"celsiusKey", "fahrenheitKey", "mmKey", "cmKey", "mKey",
-                           "kmKey",      "inchKey",       "ftKey", "ydKey", "mileKey",
-                           "gKey",       "kgKey",         "ozKey", "lbKey", "mlKey",
+    const char* names[] = {"celsiusKey", "fahrenheitKey", "mmKey",  "cmKey",  "mKey",
+                           "kmKey",      "inchKey",       "ftKey",  "ydKey",  "mileKey",
+                           "gKey",       "kgKey",         "ozKey",  "lbKey",  "mlKey",
                            "lKey",       "flOzKey",       "galKey", "yenKey", "dollarKey"};
     for (int i = 0; i < unitKeyCount; ++i) {
         EXPECT_EQ(keySpec(unitKeyAt(i)).name, names[i]);

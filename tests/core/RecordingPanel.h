@@ -36,7 +36,10 @@ public:
     {
         events.push_back(std::string(on ? "push " : "release ") + std::string(keySpec(key).name));
     }
-    void pause(int milliseconds) override { events.push_back("pause " + std::to_string(milliseconds)); }
+    void pause(int milliseconds) override
+    {
+        events.push_back("pause " + std::to_string(milliseconds));
+    }
     void showMessage(std::string_view text, MessageIcon icon) override
     {
         messages.push_back({std::string(text), icon});

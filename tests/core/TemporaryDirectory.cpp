@@ -7,7 +7,8 @@
 #include <stdexcept>
 #include <vector>
 
-TemporaryDirectory::TemporaryDirectory() : previous_(std::filesystem::current_path())
+TemporaryDirectory::TemporaryDirectory()
+    : previous_(std::filesystem::current_path())
 {
     std::string pattern = (std::filesystem::temp_directory_path() / "quibra-test-XXXXXX").string();
     if (!mkdtemp(pattern.data()))

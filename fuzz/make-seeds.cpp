@@ -1,0 +1,30 @@
+// Turns replay scripts into fuzzer seeds: one byte per token, after a first
+// byte that starts the run with the rate 110.5.
+
+#include "KeyBytes.h"
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+int main(int argc, char* argv[])
+{
+    if (argc < 3) {
+        std::cerr << "usage: make-seeds OUTPUT-DIRECTORY SCRIPT...\n";
+        return 2;
+    }
+    for (int i = 2; i < argc; ++i) {
+        std::ifstream in(argv[i]);
+        std::string seed(1, '\x01');
+        for (std::string line; std::getline(in, line);) {
+            std::istringstream tokens(line.substr(0, line.find('#')));
+            for (std::string token; tokens >> token;)
+                if (const auto byte = byteOfToken(token))
+                    seed += static_cast<char>(*byte);
+        }
+        const std::string name = std::string(argv[1]) + "/seed-" + std::to_string(i - 1);
+        std::ofstream(name, std::ios::binary) << seed;
+    }
+    return 0;
+}

@@ -1,0 +1,186 @@
+// libFuzzer target: input bytes become a start-up "rate.dat" and a sequence
+// of clicks, typed characters and key presses. After every input it checks
+// what must always hold of the panel and of the rate file.
+
+#include "KeyBytes.h"
+#include "Messages.h"
+#include "core/NumberText.h"
+#include "units/Conversions.h"
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+[[noreturn]] void fail(const char* what, const std::string& detail)
+{
+    std::fprintf(stderr, "quibra_fuzz: %s: %s\n", what, detail.c_str());
+    std::abort();
+}
+
+class FuzzPanel final : public Panel {
+public:
+    std::string readDisplay() override { return display; }
+    void writeDisplay(std::string_view text) override { display = text; }
+    std::string readRateBox() override { return rateBox; }
+    void writeRateBox(std::string_view text) override
+    {
+        rateBox = text;
+        rateWritten = true;
+    }
+    void setKeyEnabled(KeyId key, bool on) override { enabled[keyIndex(key)] = on; }
+    void setKeyPushed(KeyId, bool) override {}
+    void pause(int) override {}
+    void showMessage(std::string_view text, MessageIcon) override
+    {
+        saveFailed = saveFailed || text == message::rateNotSaved;
+    }
+
+    std::string display;
+    std::string rateBox;
+    std::array<bool, keyCount> enabled{};
+    bool rateWritten = false;
+    bool saveFailed = false;
+};
+
+// What "rate.dat" holds: its bytes, or nothing when it is not a regular file.
+std::optional<std::string> rateFileBytes()
+{
+    std::error_code error;
+    if (!fs::is_regular_file("rate.dat", error))
+        return std::nullopt;
+    std::ifstream in("rate.dat", std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The first byte picks what the run starts with; returns the bytes used.
+std::size_t makeRateFile(const std::uint8_t* data, std::size_t size)
+{
+    std::error_code error;
+    fs::remove_all("rate.dat", error);
+    if (size == 0)
+        return 0;
+    const auto write = [](std::string_view bytes) {
+        std::ofstream("rate.dat", std::ios::binary)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    };
+    switch (data[0] % 8) {
+    case 0:
+        return 1; // no file
+    case 1:
+        write("110.5");
+        return 1;
+    case 2: {
+        const std::size_t length = size > 1 ? std::min<std::size_t>(data[1] % 12, size - 2) : 0;
+        write({reinterpret_cast<const char*>(data) + 2, length});
+        return 2 + length;
+    }
+    case 3:
+        fs::create_directory("rate.dat", error);
+        return 1;
+    case 4:
+        write("");
+        return 1;
+    case 5:
+        write("98.");
+        return 1;
+    case 6:
+        fs::create_symlink("nowhere.dat", "rate.dat", error);
+        return 1;
+    default:
+        write("0");
+        return 1;
+    }
+}
+
+void checkPanel(const FuzzPanel& panel, const CQuibraDlg& dialog)
+{
+    if (panel.display != dialog.numberBuffer)
+        fail("display and number text differ", panel.display + " / " + dialog.numberBuffer);
+    if (characterCount(panel.display) > 37)
+        fail("display text too long", panel.display);
+    // The unit keys run by quantity: each key agrees with the one before it
+    // unless a new quantity begins.
+    static const auto sameQuantityAsPrevious = [] {
+        std::array<bool, unitKeyCount> same{};
+        for (int i = 1; i < unitKeyCount; ++i)
+            same[i] = quantityOfKey(unitKeyAt(i)) == quantityOfKey(unitKeyAt(i - 1));
+        return same;
+    }();
+    for (int i = 1; i < unitKeyCount; ++i) {
+        const int key = keyIndex(unitKeyAt(i));
+        if (sameQuantityAsPrevious[i] && panel.enabled[key] != panel.enabled[key - 1])
+            fail("a quantity's keys are split", std::string(keySpec(unitKeyAt(i)).name));
+    }
+}
+
+void checkRateFile(const std::optional<std::string>& expected)
+{
+    if (rateFileBytes() != expected)
+        fail("rate.dat is not the last accepted rate", rateFileBytes().value_or("(no file)"));
+    if (std::distance(fs::directory_iterator("."), fs::directory_iterator()) > 1)
+        fail("a file left beside rate.dat", "");
+}
+
+std::string workingDirectory;
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    const fs::path base = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+    std::string pattern = (base / "quibra-fuzz-XXXXXX").string();
+    if (!mkdtemp(pattern.data()))
+        fail("no temporary directory", pattern);
+    workingDirectory = pattern;
+    fs::current_path(workingDirectory);
+    std::atexit([] {
+        std::error_code error;
+        fs::remove_all(workingDirectory, error);
+    });
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::size_t used = makeRateFile(data, size);
+    std::optional<std::string> expectedFile = rateFileBytes();
+
+    FuzzPanel panel;
+    panel.enabled.fill(true);
+    CQuibraDlg dialog(panel);
+    dialog.initDialog();
+    checkPanel(panel, dialog);
+
+    for (std::size_t i = used; i < size; ++i) {
+        panel.rateWritten = false;
+        panel.saveFailed = false;
+        const Input input = inputOfByte(data[i]);
+        if (const auto* click = std::get_if<Click>(&input)) {
+            if (panel.enabled[keyIndex(click->key)])
+                dialog.press(click->key);
+        } else {
+            dialog.keyboardFilter(std::get<KeyboardMessage>(input));
+        }
+        checkPanel(panel, dialog);
+
+        // Only the Rate key writes: the file is checked after each write.
+        if (panel.rateWritten) {
+            if (panel.rateBox.size() != 5)
+                fail("a rate that is not five characters", panel.rateBox);
+            if (!panel.saveFailed)
+                expectedFile = panel.rateBox;
+            checkRateFile(expectedFile);
+        }
+    }
+    checkRateFile(expectedFile);
+    return 0;
+}
