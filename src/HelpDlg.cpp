@@ -12,9 +12,8 @@ namespace {
 
 constexpr std::string_view helpMissing = "Helpファイルが見つかりません。";
 
-constexpr Qt::WindowFlags modalFrame = Qt::Dialog | Qt::CustomizeWindowHint |
-                                       Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                       Qt::WindowCloseButtonHint;
+constexpr Qt::WindowFlags modalFrame = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                       Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
 void setUpWindow(QDialog& window, const QString& title, int width, int height)
 {
@@ -51,7 +50,8 @@ QPushButton* addButton(QWidget* window, const char* name, const QString& caption
 
 } // namespace
 
-CHelpDlg::CHelpDlg(QWidget* parent) : QDialog(parent, modalFrame)
+CHelpDlg::CHelpDlg(QWidget* parent)
+    : QDialog(parent, modalFrame)
 {
     setUpWindow(*this, QStringLiteral("About Quibra"), 221, 165);
 
@@ -64,7 +64,8 @@ CHelpDlg::CHelpDlg(QWidget* parent) : QDialog(parent, modalFrame)
     helpText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     helpText_->setAccessibleName(QStringLiteral("ヘルプ"));
 
-    QPushButton* version = addButton(this, "versionButton", QStringLiteral("Version"), {117, 145, 44, 14});
+    QPushButton* version =
+        addButton(this, "versionButton", QStringLiteral("Version"), {117, 145, 44, 14});
     version->setAutoDefault(false);
     connect(version, &QPushButton::clicked, this, &CHelpDlg::OnButtonVersion);
     QPushButton* ok = addButton(this, "okButton", QStringLiteral("OK"), {171, 145, 44, 14});
@@ -104,7 +105,8 @@ void CHelpDlg::OnButtonVersion()
     version.exec();
 }
 
-CVersionDlg::CVersionDlg(QWidget* parent) : QDialog(parent, modalFrame)
+CVersionDlg::CVersionDlg(QWidget* parent)
+    : QDialog(parent, modalFrame)
 {
     setUpWindow(*this, QStringLiteral("Quibraのﾊﾞｰｼﾞｮﾝ情報"), 227, 47);
 

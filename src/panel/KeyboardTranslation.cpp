@@ -23,8 +23,9 @@ constexpr std::array<KeyCode, 4> keyCodes{{
 
 std::optional<KeyboardMessage> keyPressMessage(const QKeyEvent& event)
 {
-    const auto found = std::find_if(keyCodes.begin(), keyCodes.end(),
-                                    [&event](const KeyCode& key) { return key.qtKey == event.key(); });
+    const auto found = std::find_if(keyCodes.begin(), keyCodes.end(), [&event](const KeyCode& key) {
+        return key.qtKey == event.key();
+    });
     if (found == keyCodes.end())
         return std::nullopt;
     return KeyboardMessage{KeyboardMessage::Kind::keyPress, found->code};

@@ -33,8 +33,8 @@ bool inHelpSpot(const QPoint& point)
 QuibraWindow::QuibraWindow(QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
-      displayFont_(displayFont())
+                          Qt::WindowCloseButtonHint)
+    , displayFont_(displayFont())
 {
     setWindowTitle(QStringLiteral("Unit Converter"));
     setWindowIcon(applicationIcon());
@@ -133,7 +133,10 @@ void QuibraWindow::setKeyPushed(KeyId id, bool on)
     key(id)->repaint();
 }
 
-void QuibraWindow::pause(int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); }
+void QuibraWindow::pause(int milliseconds)
+{
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
 
 void QuibraWindow::showMessage(std::string_view text, MessageIcon icon)
 {

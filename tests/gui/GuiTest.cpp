@@ -36,7 +36,10 @@ QLineEdit* textField(const QWidget& window, const QString& name)
     return window.findChild<QLineEdit*>(name);
 }
 
-QString displayText(const QWidget& window) { return textField(window, QStringLiteral("display"))->text(); }
+QString displayText(const QWidget& window)
+{
+    return textField(window, QStringLiteral("display"))->text();
+}
 
 void clickKeys(const QWidget& window, const QString& names)
 {
@@ -64,7 +67,8 @@ Keystroke pressed(int key, const QString& text, Qt::KeyboardModifiers modifiers)
 
 void strike(const QWidget& window, const Keystroke& keystroke)
 {
-    QWidget* target = window.focusWidget() != nullptr ? window.focusWidget() : const_cast<QWidget*>(&window);
+    QWidget* target =
+        window.focusWidget() != nullptr ? window.focusWidget() : const_cast<QWidget*>(&window);
     QKeyEvent press(QEvent::KeyPress, keystroke.key, keystroke.modifiers, keystroke.text);
     QApplication::sendEvent(target, &press);
     QKeyEvent release(QEvent::KeyRelease, keystroke.key, keystroke.modifiers, keystroke.text);

@@ -17,7 +17,11 @@ class QPushButton;
 // writes "rate.dat" and "QuibraHelp.txt" in the working directory.
 class ScratchDirectory {
 public:
-    ScratchDirectory() : previous_(QDir::currentPath()) { QDir::setCurrent(directory_.path()); }
+    ScratchDirectory()
+        : previous_(QDir::currentPath())
+    {
+        QDir::setCurrent(directory_.path());
+    }
     ~ScratchDirectory() { QDir::setCurrent(previous_); }
     ScratchDirectory(const ScratchDirectory&) = delete;
     ScratchDirectory& operator=(const ScratchDirectory&) = delete;

@@ -69,7 +69,9 @@ void HelpWindowTest::decodesShiftJis_data()
     QTest::newRow("full-width yen and minus") << QByteArray("\x81\x8f\x81\x7c") << "￥－";
     QTest::newRow("NEC circled digit") << QByteArray("\x87\x40") << "①";
     QTest::newRow("wave dash as code page 932 has it") << QByteArray("\x81\x60") << "～";
-    QTest::newRow("byte 0x80") << QByteArray("A\x80" "B") << "A\uFFFDB";
+    QTest::newRow("byte 0x80") << QByteArray("A\x80"
+                                             "B")
+                               << "A\uFFFDB";
     QTest::newRow("byte 0xFF") << QByteArray("\xff") << "\uFFFD";
     QTest::newRow("lead byte before a blank") << QByteArray("\x82 A") << "\uFFFD A";
     QTest::newRow("lead byte at the end") << QByteArray("A\x82") << "A\uFFFD";
@@ -143,7 +145,8 @@ void HelpWindowTest::missingHelpFile()
         else if (leaveBy == QLatin1String("close"))
             help->close();
         else
-            QTest::keyClick(help, leaveBy == QLatin1String("Enter") ? Qt::Key_Return : Qt::Key_Escape);
+            QTest::keyClick(help,
+                            leaveBy == QLatin1String("Enter") ? Qt::Key_Return : Qt::Key_Escape);
     });
     const auto window = openWindow();
     window->openHelp();
@@ -163,7 +166,8 @@ void HelpWindowTest::versionClosesHelpAndOpensVersion_data()
     QTest::addColumn<QStringList>("windows");
     QTest::newRow("with a help file") << true << QStringList{"CHelpDlg", "CVersionDlg"};
     QTest::newRow("without one") << false
-                                 << QStringList{"QMessageBox", "CHelpDlg", "QMessageBox", "CVersionDlg"};
+                                 << QStringList{"QMessageBox", "CHelpDlg", "QMessageBox",
+                                                "CVersionDlg"};
 }
 
 void HelpWindowTest::versionClosesHelpAndOpensVersion()
@@ -248,7 +252,8 @@ void HelpWindowTest::shippedHelpFileCoversTheProgram()
          {message::rateNotEntered, message::rateWrongForm, message::rateCompletedWithZero,
           message::rateCut, message::rateNotSaved, message::rateMissing})
         QVERIFY2(text.contains(fromUtf8(message).remove(QLatin1Char('\n'))), message.data());
-    for (const char* topic : {"5 ft 7 inch", "Enter", "Delete", "BackSpace", "Ctrl+C", "Esc", "Shift+F10"})
+    for (const char* topic :
+         {"5 ft 7 inch", "Enter", "Delete", "BackSpace", "Ctrl+C", "Esc", "Shift+F10"})
         QVERIFY2(text.contains(QLatin1String(topic)), topic);
 }
 

@@ -16,8 +16,8 @@ struct SeenWindow {
     QString title;
     QString text; // a message box's text; a menu's entries joined by '|'
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    int buttonCount = 0;           // of a message box
-    QStringList otherWindows;      // titles of the other visible windows then
+    int buttonCount = 0;      // of a message box
+    QStringList otherWindows; // titles of the other visible windows then
 };
 
 // Records every modal window and popup menu that appears while it lives and

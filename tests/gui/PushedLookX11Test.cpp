@@ -21,8 +21,9 @@ namespace {
 QImage grabFromOutside(const QWidget& window, const QRect& area)
 {
     const QString file = QDir::current().filePath(QStringLiteral("grab.png"));
-    const int status = QProcess::execute(QStringLiteral("import"),
-        {QStringLiteral("-window"), QString::number(window.winId()), file});
+    const int status =
+        QProcess::execute(QStringLiteral("import"),
+                          {QStringLiteral("-window"), QString::number(window.winId()), file});
     if (status != 0)
         return {};
     return QImage(file).copy(area);

@@ -22,12 +22,17 @@ QRect pixelsOf(const DialogRect& rect)
                  QPoint(edge(rect.x + rect.width) - 1, edge(rect.y + rect.height) - 1));
 }
 
-QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 // Paints of one key drawn in its pushed look, with the display at that moment.
 class PushedPaints final : public QObject {
 public:
-    PushedPaints(QPushButton* key, const QWidget& window) : key_(key), window_(window)
+    PushedPaints(QPushButton* key, const QWidget& window)
+        : key_(key)
+        , window_(window)
     {
         key->installEventFilter(this);
     }
@@ -117,14 +122,22 @@ void QuibraWindowTest::layoutSpotChecks_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("controlId");
     QTest::addColumn<QRect>("pixels");
-    QTest::newRow("key0") << "key0" << "0" << 1029 << QRect(8, 270, 30, 26);
-    QTest::newRow("equalsKey") << "equalsKey" << "＝" << 1042 << QRect(116, 270, 66, 26);
-    QTest::newRow("celsiusKey") << "celsiusKey" << "ﾟC" << 1001 << QRect(8, 53, 30, 19);
-    QTest::newRow("yenKey") << "yenKey" << "￥" << 1012 << QRect(116, 180, 30, 26);
-    QTest::newRow("swapKey") << "swapKey" << "a⇔b" << 1023 << QRect(152, 101, 30, 19);
-    QTest::newRow("rateKey") << "rateKey" << "Rate" << 1043 << QRect(152, 149, 30, 19);
-    QTest::newRow("display") << "display" << "" << 1000 << QRect(35, 14, 147, 27);
-    QTest::newRow("rateBox") << "rateBox" << "" << 1013 << QRect(152, 125, 30, 19);
+    QTest::newRow("key0") << "key0"
+                          << "0" << 1029 << QRect(8, 270, 30, 26);
+    QTest::newRow("equalsKey") << "equalsKey"
+                               << "＝" << 1042 << QRect(116, 270, 66, 26);
+    QTest::newRow("celsiusKey") << "celsiusKey"
+                                << "ﾟC" << 1001 << QRect(8, 53, 30, 19);
+    QTest::newRow("yenKey") << "yenKey"
+                            << "￥" << 1012 << QRect(116, 180, 30, 26);
+    QTest::newRow("swapKey") << "swapKey"
+                             << "a⇔b" << 1023 << QRect(152, 101, 30, 19);
+    QTest::newRow("rateKey") << "rateKey"
+                             << "Rate" << 1043 << QRect(152, 149, 30, 19);
+    QTest::newRow("display") << "display"
+                             << "" << 1000 << QRect(35, 14, 147, 27);
+    QTest::newRow("rateBox") << "rateBox"
+                             << "" << 1013 << QRect(152, 125, 30, 19);
 }
 
 void QuibraWindowTest::layoutSpotChecks()
@@ -148,11 +161,13 @@ void QuibraWindowTest::keysDoNotOverlap()
     QList<QWidget*> controls;
     for (const KeySpec& spec : allKeys())
         controls << keyButton(window, toQString(spec.name));
-    controls << textField(window, QStringLiteral("display")) << textField(window, QStringLiteral("rateBox"));
+    controls << textField(window, QStringLiteral("display"))
+             << textField(window, QStringLiteral("rateBox"));
     controls << window.findChild<QLabel*>();
     QCOMPARE(controls.size(), 44);
     for (qsizetype i = 0; i < controls.size(); ++i) {
-        QVERIFY2(window.rect().contains(controls[i]->geometry()), qPrintable(controls[i]->objectName()));
+        QVERIFY2(window.rect().contains(controls[i]->geometry()),
+                 qPrintable(controls[i]->objectName()));
         for (qsizetype j = i + 1; j < controls.size(); ++j)
             QVERIFY2(!controls[i]->geometry().intersects(controls[j]->geometry()),
                      qPrintable(controls[i]->objectName() + " and " + controls[j]->objectName()));
@@ -218,15 +233,23 @@ void QuibraWindowTest::clicks_data()
 {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("display");
-    QTest::newRow("12 inch cm") << "key1 key2 inchKey cmKey" << "30.48";
-    QTest::newRow("times binds tighter") << "key2 addKey key3 multiplyKey key4 equalsKey" << "14.";
-    QTest::newRow("5 ft 7 inch cm") << "key5 ftKey key7 inchKey cmKey" << "170.18";
-    QTest::newRow("to feet and inches") << "key2 pointKey key5 ydKey ftKey" << "7' 6\"";
-    QTest::newRow("100 C to F") << "key1 key0 key0 celsiusKey fahrenheitKey" << "212.";
-    QTest::newRow("erase and sign") << "key1 key2 key3 backKey signKey" << "-12.";
-    QTest::newRow("a disabled key ignores clicks") << "key1 key2 inchKey gKey" << "12.";
+    QTest::newRow("12 inch cm") << "key1 key2 inchKey cmKey"
+                                << "30.48";
+    QTest::newRow("times binds tighter") << "key2 addKey key3 multiplyKey key4 equalsKey"
+                                         << "14.";
+    QTest::newRow("5 ft 7 inch cm") << "key5 ftKey key7 inchKey cmKey"
+                                    << "170.18";
+    QTest::newRow("to feet and inches") << "key2 pointKey key5 ydKey ftKey"
+                                        << "7' 6\"";
+    QTest::newRow("100 C to F") << "key1 key0 key0 celsiusKey fahrenheitKey"
+                                << "212.";
+    QTest::newRow("erase and sign") << "key1 key2 key3 backKey signKey"
+                                    << "-12.";
+    QTest::newRow("a disabled key ignores clicks") << "key1 key2 inchKey gKey"
+                                                   << "12.";
     QTest::newRow("rate, then yen to dollar")
-        << "key1 key1 key2 pointKey key5 rateKey key4 key5 yenKey dollarKey" << "0.4";
+        << "key1 key1 key2 pointKey key5 rateKey key4 key5 yenKey dollarKey"
+        << "0.4";
 }
 
 void QuibraWindowTest::clicks()
@@ -248,23 +271,32 @@ void QuibraWindowTest::messages_data()
     QTest::addColumn<QMessageBox::Icon>("icon");
     const auto information = QMessageBox::Information;
     const auto warning = QMessageBox::Warning;
-    QTest::newRow("input limit") << "key1 key2 key3 key4 key5 key6 key7 key8 key9 key0 key1 key2 key3 key4 key5 key6"
-                                 << false << "これ以上入力できません。" << information;
-    QTest::newRow("divide by zero at an operator") << "key6 divideKey key0 multiplyKey" << false
-                                                   << "0では割れません" << QMessageBox::Critical;
-    QTest::newRow("divide by zero at equals") << "key6 divideKey key0 equalsKey" << false
-                                              << "0では割れません。" << QMessageBox::Critical;
-    QTest::newRow("Rate with nothing typed") << "rateKey" << false
-        << "為替レート（円）を設定・変更するには、\n数値を入力して［Rate］ボタンを押してください。" << warning;
-    QTest::newRow("Rate of the wrong form") << "key9 key8 pointKey key5 rateKey" << false
+    QTest::newRow("input limit")
+        << "key1 key2 key3 key4 key5 key6 key7 key8 key9 key0 key1 key2 key3 key4 key5 key6"
+        << false << "これ以上入力できません。" << information;
+    QTest::newRow("divide by zero at an operator")
+        << "key6 divideKey key0 multiplyKey" << false << "0では割れません" << QMessageBox::Critical;
+    QTest::newRow("divide by zero at equals")
+        << "key6 divideKey key0 equalsKey" << false << "0では割れません。" << QMessageBox::Critical;
+    QTest::newRow("Rate with nothing typed")
+        << "rateKey" << false
+        << "為替レート（円）を設定・変更するには、\n数値を入力して［Rate］ボタンを押してください。"
+        << warning;
+    QTest::newRow("Rate of the wrong form")
+        << "key9 key8 pointKey key5 rateKey" << false
         << "為替レートを円で設定してください。\n十銭単位まで設定できます。" << warning;
-    QTest::newRow("Rate without tenths") << "key1 key1 key0 rateKey" << false
-        << "為替レートは、十銭単位まで設定できます。\n入力しない場合、０を設定します。" << information;
-    QTest::newRow("Rate with hundredths") << "key1 key1 key0 pointKey key5 key5 rateKey" << false
-        << "設定できる為替レートは、十銭単位までです。\n一銭単位は切り捨てられます。" << information;
-    QTest::newRow("yen without a rate") << "key5 yenKey" << false
-        << "為替レート（円）を入力してください。" << warning;
-    QTest::newRow("rate file cannot be written") << "key1 key1 key0 pointKey key5 rateKey" << true
+    QTest::newRow("Rate without tenths")
+        << "key1 key1 key0 rateKey" << false
+        << "為替レートは、十銭単位まで設定できます。\n入力しない場合、０を設定します。"
+        << information;
+    QTest::newRow("Rate with hundredths")
+        << "key1 key1 key0 pointKey key5 key5 rateKey" << false
+        << "設定できる為替レートは、十銭単位までです。\n一銭単位は切り捨てられます。"
+        << information;
+    QTest::newRow("yen without a rate")
+        << "key5 yenKey" << false << "為替レート（円）を入力してください。" << warning;
+    QTest::newRow("rate file cannot be written")
+        << "key1 key1 key0 pointKey key5 rateKey" << true
         << "為替レートをファイルに保存できませんでした。" << warning;
 }
 
@@ -329,25 +361,36 @@ void QuibraWindowTest::keyboard_data()
     const Keystroke yenSign = pressed(Qt::Key_yen, QStringLiteral("¥"));
     const Keystroke controlTwo = pressed(Qt::Key_2, QStringLiteral("2"), Qt::ControlModifier);
     using K = QList<Keystroke>;
-    QTest::newRow("digits and point") << K{typed('1'), typed('2'), typed('.'), typed('5')} << "12.5" << rate;
+    QTest::newRow("digits and point")
+        << K{typed('1'), typed('2'), typed('.'), typed('5')} << "12.5" << rate;
     QTest::newRow("keypad digits, plus, Enter")
         << K{keypad('1'), keypad('2'), keypad('+'), keypad('3'), keypadEnter} << "15." << rate;
-    QTest::newRow("keypad decimal key reporting a comma") << K{typed('1'), keypadComma, typed('5')} << "1.5" << rate;
-    QTest::newRow("main keyboard comma types nothing") << K{typed('1'), typed(','), typed('5')} << "15." << rate;
-    QTest::newRow("Return computes") << K{typed('6'), typed('*'), typed('7'), enter} << "42." << rate;
-    QTest::newRow("slash and equals sign") << K{typed('9'), typed('/'), typed('3'), typed('=')} << "3." << rate;
+    QTest::newRow("keypad decimal key reporting a comma")
+        << K{typed('1'), keypadComma, typed('5')} << "1.5" << rate;
+    QTest::newRow("main keyboard comma types nothing")
+        << K{typed('1'), typed(','), typed('5')} << "15." << rate;
+    QTest::newRow("Return computes")
+        << K{typed('6'), typed('*'), typed('7'), enter} << "42." << rate;
+    QTest::newRow("slash and equals sign")
+        << K{typed('9'), typed('/'), typed('3'), typed('=')} << "3." << rate;
     QTest::newRow("minus") << K{typed('9'), keypad('-'), typed('3'), typed('=')} << "6." << rate;
     QTest::newRow("Right erases") << K{typed('1'), typed('2'), typed('3'), right} << "12." << rate;
-    QTest::newRow("apostrophe erases") << K{typed('1'), typed('2'), typed('3'), typed('\'')} << "12." << rate;
-    QTest::newRow("Backspace erases") << K{typed('1'), typed('2'), typed('3'), backspace} << "12." << rate;
+    QTest::newRow("apostrophe erases")
+        << K{typed('1'), typed('2'), typed('3'), typed('\'')} << "12." << rate;
+    QTest::newRow("Backspace erases")
+        << K{typed('1'), typed('2'), typed('3'), backspace} << "12." << rate;
     QTest::newRow("Delete clears") << K{typed('1'), typed('2'), del} << "0." << rate;
     QTest::newRow("space changes the sign") << K{typed('5'), typed(' ')} << "-5." << rate;
-    QTest::newRow("c then F") << K{typed('1'), typed('0'), typed('0'), typed('c'), typed('F')} << "212." << rate;
-    QTest::newRow("r sets the rate") << K{typed('1'), typed('1'), typed('0'), typed('.'), typed('5'), typed('r')}
-                                     << "0." << "110.5";
-    QTest::newRow("backslash and dollar") << K{typed('5'), typed('\\'), typed('$')} << "0.05" << rate;
+    QTest::newRow("c then F") << K{typed('1'), typed('0'), typed('0'), typed('c'), typed('F')}
+                              << "212." << rate;
+    QTest::newRow("r sets the rate")
+        << K{typed('1'), typed('1'), typed('0'), typed('.'), typed('5'), typed('r')} << "0."
+        << "110.5";
+    QTest::newRow("backslash and dollar")
+        << K{typed('5'), typed('\\'), typed('$')} << "0.05" << rate;
     QTest::newRow("yen sign and dollar") << K{typed('5'), yenSign, typed('$')} << "0.05" << rate;
-    QTest::newRow("other letters do nothing") << K{typed('1'), typed('x'), typed('a'), typed('2')} << "12." << rate;
+    QTest::newRow("other letters do nothing")
+        << K{typed('1'), typed('x'), typed('a'), typed('2')} << "12." << rate;
     QTest::newRow("Ctrl with a digit types nothing") << K{typed('1'), controlTwo} << "1." << rate;
 }
 
@@ -498,13 +541,15 @@ void QuibraWindowTest::aboutEntryOpensHelp()
     clickKeys(*window, QStringLiteral("key1 inchKey")); // disables gKey
     if (way.startsWith(QLatin1String("right click"))) {
         const QString key = way.section(QLatin1Char(' '), 3);
-        QWidget* target = key.isEmpty() ? static_cast<QWidget*>(window.get()) : keyButton(*window, key);
+        QWidget* target =
+            key.isEmpty() ? static_cast<QWidget*>(window.get()) : keyButton(*window, key);
         const QPoint at = key.isEmpty() ? QPoint(100, 5) : target->rect().center();
         QContextMenuEvent click(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
         QApplication::sendEvent(target, &click);
     } else if (way == QLatin1String("Menu key")) {
         // The X11 platform turns the Menu key into this event for the focus.
-        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), window->mapToGlobal(QPoint()));
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(),
+                                  window->mapToGlobal(QPoint()));
         QApplication::sendEvent(window->focusWidget(), &menuKey);
     } else {
         strike(*window, pressed(Qt::Key_F10, {}, Qt::ShiftModifier));
@@ -521,7 +566,8 @@ void QuibraWindowTest::screenReadersFindKeysAndDisplay()
     // what a screen reader asks for can.
     const auto window = openWindow();
     const auto nameOf = [&window](const char* name) {
-        return QAccessible::queryAccessibleInterface(window->findChild<QWidget*>(QLatin1String(name)))
+        return QAccessible::queryAccessibleInterface(
+                   window->findChild<QWidget*>(QLatin1String(name)))
             ->text(QAccessible::Name);
     };
     QCOMPARE(nameOf("celsiusKey"), QStringLiteral("摂氏"));
@@ -529,7 +575,8 @@ void QuibraWindowTest::screenReadersFindKeysAndDisplay()
     QCOMPARE(nameOf("backKey"), QStringLiteral("一文字消去"));
     QCOMPARE(nameOf("display"), QStringLiteral("表示"));
     clickKeys(*window, QStringLiteral("key4 key2"));
-    QAccessibleInterface* display = QAccessible::queryAccessibleInterface(textField(*window, "display"));
+    QAccessibleInterface* display =
+        QAccessible::queryAccessibleInterface(textField(*window, "display"));
     QCOMPARE(display->text(QAccessible::Value), QStringLiteral("42."));
 }
 
