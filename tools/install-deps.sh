@@ -5,9 +5,7 @@
 #   tools/install-deps.sh test   that, and what the test suite needs
 set -euo pipefail
 
-# The release preset builds the benchmarks too, hence libbenchmark-dev.
-run_packages=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-ipafont-gothic fonts-comic-neue
-              libbenchmark-dev)
+run_packages=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-ipafont-gothic fonts-comic-neue)
 test_packages=(libgtest-dev libbenchmark-dev locales xvfb xauth x11-utils xdotool imagemagick
                clang libclang-rt-14-dev dpkg-dev desktop-file-utils appstream)
 test_locales=(de_DE.UTF-8 fr_FR.UTF-8 ja_JP.UTF-8)
