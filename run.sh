@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Builds Quibra and starts it.
+# Builds Quibra and starts it in the user's own working directory
+# ($XDG_DATA_HOME/quibra, by default ~/.local/share/quibra).
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh run
 cmake --preset release >/dev/null
 cmake --build --preset release
-echo "Type key tokens (key1 key2 inchKey cmKey ...), then Ctrl+D." >&2
-exec build/release/quibra-replay
+exec res/quibra-launcher build/release/quibra res/QuibraHelp.txt
