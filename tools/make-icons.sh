@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Draws the program's two icons with ImageMagick and writes them as PNG into
-# res/. The PNGs are kept in the repository and compiled into the program,
-# so building needs neither this script nor ImageMagick.
-#   quibra-NN.png  the application icon: a pocket calculator with a ruler edge
-#   help-32.png    the help window's icon: a speech bubble with a question mark
+# Draws the program's two icons with ImageMagick and writes them into res/
+# as PNG (for desktop entries and documents) and as raw pixels, 8-bit
+# R, G, B, A per pixel, which the program compiles in: raw pixels need no
+# image decoder, and so no image-format plugins loaded at start-up.
+# Building needs neither this script nor ImageMagick.
+#   quibra-NN.*   the application icon: a pocket calculator with a ruler edge
+#   help-32.*     the help window's icon: a speech bubble with a question mark
 set -euo pipefail
 cd "$(dirname "$0")/../res"
 
@@ -39,3 +41,7 @@ convert -size 256x256 xc:none \
   -draw 'polygon 70,190 60,244 120,192' -stroke none -draw 'polygon 74,186 64,236 116,188' \
   -fill white -font DejaVu-Sans-Bold -pointsize 170 -gravity center -annotate +0-18 '?' \
   -filter Lanczos -resize 32x32 -strip help-32.png
+
+for png in quibra-16.png quibra-32.png quibra-48.png help-32.png; do
+  convert "$png" -depth 8 "rgba:${png%.png}.rgba"
+done

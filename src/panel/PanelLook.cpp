@@ -2,13 +2,34 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QMessageBox>
+#include <QResource>
+
+#include <cstring>
+
+namespace {
+
+// The faces of a list that are installed, in its order; the whole list when
+// none is. Qt looks a face that is not installed up through fontconfig's
+// substitutions, which at start-up cost more than the rest of the window.
+QStringList installedFamilies(const QStringList& wanted)
+{
+    const QStringList installed = QFontDatabase::families();
+    QStringList found;
+    for (const QString& family : wanted)
+        if (installed.contains(family, Qt::CaseInsensitive))
+            found << family;
+    return found.isEmpty() ? wanted : found;
+}
+
+} // namespace
 
 QFont dialogFont()
 {
     QFont font;
-    font.setFamilies({QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"),
-                      QStringLiteral("Noto Sans CJK JP")});
+    font.setFamilies(installedFamilies({QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"),
+                                        QStringLiteral("Noto Sans CJK JP")}));
     font.setPointSize(9);
     return font;
 }
@@ -16,20 +37,35 @@ QFont dialogFont()
 QFont displayFont()
 {
     QFont font;
-    font.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")});
+    font.setFamilies(
+        installedFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")}));
     font.setWeight(QFont::Normal);
     return font;
+}
+
+QImage iconImage(const char* name, int size)
+{
+    // Raw pixels: decoding a PNG would have Qt scan and load its
+    // image-format plugins at start-up.
+    QImage image(size, size, QImage::Format_RGBA8888);
+    const QByteArray pixels =
+        QResource(QStringLiteral(":/icons/%1-%2.rgba").arg(QLatin1String(name)).arg(size))
+            .uncompressedData();
+    if (pixels.size() != image.sizeInBytes())
+        return {};
+    std::memcpy(image.bits(), pixels.constData(), static_cast<std::size_t>(pixels.size()));
+    return image;
 }
 
 QIcon applicationIcon()
 {
     QIcon icon;
     for (const int size : {16, 32, 48})
-        icon.addFile(QStringLiteral(":/icons/quibra-%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(QPixmap::fromImage(iconImage("quibra", size)));
     return icon;
 }
 
-QIcon helpIcon() { return QIcon(QStringLiteral(":/icons/help-32.png")); }
+QIcon helpIcon() { return QIcon(QPixmap::fromImage(iconImage("help", 32))); }
 
 namespace {
 

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QImage>
 #include <QString>
 
 #include <string_view>
@@ -16,6 +17,8 @@ QFont dialogFont();
 // The display's face, normal weight, at the size the window gives it.
 QFont displayFont();
 
+// Images of a compiled-in icon: "quibra" at 16, 32 and 48 pixels, "help" at 32.
+QImage iconImage(const char* name, int size);
 QIcon applicationIcon();
 // The help window's own icon.
 QIcon helpIcon();

@@ -44,7 +44,9 @@ QuibraWindow::QuibraWindow(QWidget* parent)
 
     auto* icon = new QLabel(this);
     icon->setGeometry(toPixels(iconRect));
-    icon->setPixmap(applicationIcon().pixmap(icon->size()));
+    icon->setPixmap(QPixmap::fromImage(
+        iconImage("quibra", 32)
+            .scaled(icon->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     // The help spot lies over the icon: its pointer events are the window's.
     icon->setAttribute(Qt::WA_TransparentForMouseEvents);
 

@@ -206,6 +206,8 @@ void HelpWindowTest::windowsFollowTheirTemplates()
     QCOMPARE(button(&help, "versionButton")->text(), QStringLiteral("Version"));
     QCOMPARE(button(&help, "okButton")->text(), QStringLiteral("OK"));
     QVERIFY(button(&help, "okButton")->isDefault());
+    for (const QLabel* label : help.findChildren<QLabel*>())
+        QVERIFY(!label->text().isEmpty() || !label->pixmap().isNull()); // the help icon
 
     CVersionDlg version;
     QCOMPARE(version.windowTitle(), versionTitle);
