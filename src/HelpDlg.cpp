@@ -63,6 +63,7 @@ CHelpDlg::CHelpDlg(QWidget* parent)
     helpText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     helpText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     helpText_->setAccessibleName(QStringLiteral("ヘルプ"));
+    helpText_->setUndoRedoEnabled(false);
 
     QPushButton* version =
         addButton(this, "versionButton", QStringLiteral("Version"), {117, 145, 44, 14});
@@ -93,7 +94,7 @@ void CHelpDlg::loadHelpText()
         showMessageBox(isVisible() ? this : parentWidget(), helpMissing, MessageIcon::exclamation);
         return;
     }
-    helpText_->setPlainText(*text);
+    showInParts(*helpText_, *text);
 }
 
 void CHelpDlg::OnButtonVersion()

@@ -1,8 +1,12 @@
 #include "HelpText.h"
 
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QSysInfo>
+#include <QTextCursor>
+#include <QTimer>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -17,6 +21,32 @@ constexpr char16_t replacementCharacter = u'\uFFFD';
 const char* utf16Name()
 {
     return QSysInfo::ByteOrder == QSysInfo::LittleEndian ? "UTF-16LE" : "UTF-16BE";
+}
+
+// About 25 ms of work for the text area, ending at a line end.
+constexpr qsizetype partLength = 256 * 1024;
+constexpr char showingProperty[] = "helpTextShowing";
+
+qsizetype partEnd(const QString& text, qsizetype start)
+{
+    const qsizetype end =
+        text.indexOf(QLatin1Char('\n'), std::min(start + partLength, text.size()));
+    return end < 0 ? text.size() : end + 1;
+}
+
+void appendParts(QPlainTextEdit& area, const QString& text, qsizetype start, int showing)
+{
+    if (start >= text.size())
+        return;
+    QTimer::singleShot(0, &area, [&area, text, start, showing] {
+        if (area.property(showingProperty).toInt() != showing)
+            return;
+        const qsizetype end = partEnd(text, start);
+        QTextCursor cursor(area.document());
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertText(text.sliced(start, end - start));
+        appendParts(area, text, end, showing);
+    });
 }
 
 } // namespace
@@ -62,4 +92,13 @@ std::optional<QString> tryLoadHelpText(const QString& path)
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     return decodeShiftJis(bytes);
+}
+
+void showInParts(QPlainTextEdit& area, const QString& text)
+{
+    const int showing = area.property(showingProperty).toInt() + 1;
+    area.setProperty(showingProperty, showing);
+    const qsizetype end = partEnd(text, 0);
+    area.setPlainText(text.first(end));
+    appendParts(area, text, end, showing);
 }

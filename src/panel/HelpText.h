@@ -5,6 +5,8 @@
 
 #include <optional>
 
+class QPlainTextEdit;
+
 // Read from the working directory each time the help window loads it.
 inline constexpr char helpFileName[] = "QuibraHelp.txt";
 
@@ -16,3 +18,10 @@ QString decodeShiftJis(QByteArrayView bytes);
 // (a directory counts as missing). Its line ends stay as they are: the text
 // area breaks lines at LF, CR LF and CR alike.
 std::optional<QString> tryLoadHelpText(const QString& path);
+
+// Shows a text in a text area: its first part at once, the rest appended
+// part by part from the event loop. A text area takes some microseconds a
+// line, so a help file of megabytes would otherwise hold the window closed
+// for a second or more. A later call, or the area's end, stops the parts
+// still to come.
+void showInParts(QPlainTextEdit& area, const QString& text);
