@@ -3,6 +3,7 @@
 #include "Keys.h"
 #include "Panel.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -123,6 +124,7 @@ private:
 
     // Arithmetic.
     void operatorKey(KeyId key, void (CQuibraDlg::*routine)(), int code);
+    std::optional<double> completeCalculation(double x, std::string_view divideByZero);
     void applyAddSub();
     void applyMulDiv();
     void endTypedNumber();

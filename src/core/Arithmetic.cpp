@@ -54,30 +54,33 @@ void CQuibraDlg::operatorKey(KeyId key, void (CQuibraDlg::*routine)(), int code)
     entering = 0;
 }
 
+// The pending calculation completed with x as its last number, or nothing
+// when that would divide by zero (the refusal is shown).
+std::optional<double> CQuibraDlg::completeCalculation(double x, std::string_view divideByZero)
+{
+    switch (pendingOperator) {
+    case addOperator:
+        return operand + x;
+    case subtractOperator:
+        return operand - x;
+    case multiplyOperator:
+        return joinChain(operatorPending, accumulator, x * operand);
+    case divideOperator:
+        if (x == 0) {
+            panel_.showMessage(divideByZero, MessageIcon::stop);
+            return std::nullopt;
+        }
+        return joinChain(operatorPending, accumulator, operand / x);
+    default:
+        return x;
+    }
+}
+
 void CQuibraDlg::applyAddSub()
 {
     readDisplay();
     const double x = leadingNumber(displayText);
-    switch (pendingOperator) {
-    case noOperator:
-        operand = x;
-        break;
-    case addOperator:
-        operand = operand + x;
-        break;
-    case subtractOperator:
-        operand = operand - x;
-        break;
-    case multiplyOperator:
-        operand = joinChain(operatorPending, accumulator, x * operand);
-        break;
-    case divideOperator:
-        if (x == 0)
-            panel_.showMessage(message::divideByZeroAtOperator, MessageIcon::stop);
-        else
-            operand = joinChain(operatorPending, accumulator, operand / x);
-        break;
-    }
+    operand = completeCalculation(x, message::divideByZeroAtOperator).value_or(operand);
     showValue(operand);
     endTypedNumber();
 }
@@ -125,33 +128,14 @@ void CQuibraDlg::OnButtonEqual()
     if (entering == 1) {
         readDisplay();
         const double x = leadingNumber(displayText);
-        switch (pendingOperator) {
-        case noOperator:
-            if (feetKeyUsed == 1) {
-                // Once the ft key has been used, equals leaves typed text as typed.
-                setNumberBuffer(displayText);
-                writeDisplay(numberBuffer);
-                clearCalculation();
-                return;
-            }
-            accumulator = x;
-            break;
-        case addOperator:
-            accumulator = x + operand;
-            break;
-        case subtractOperator:
-            accumulator = operand - x;
-            break;
-        case multiplyOperator:
-            accumulator = joinChain(operatorPending, accumulator, x * operand);
-            break;
-        case divideOperator:
-            if (x == 0)
-                panel_.showMessage(message::divideByZeroAtEquals, MessageIcon::stop);
-            else
-                accumulator = joinChain(operatorPending, accumulator, operand / x);
-            break;
+        if (pendingOperator == noOperator && feetKeyUsed == 1) {
+            // Once the ft key has been used, equals leaves typed text as typed.
+            setNumberBuffer(displayText);
+            writeDisplay(numberBuffer);
+            clearCalculation();
+            return;
         }
+        accumulator = completeCalculation(x, message::divideByZeroAtEquals).value_or(accumulator);
         showValue(accumulator);
     }
     clearCalculation();
