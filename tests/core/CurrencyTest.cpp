@@ -116,58 +116,6 @@ TEST(RateKey, WritesThroughALinkAndKeepsTheMode)
     EXPECT_EQ(directory.listing(), "kept.dat,rate.dat");
 }
 
-struct Exchange {
-    const char* rateFile;
-    const char* keys;
-    const char* display;
-    const char* disabled;
-    int messages;
-};
-
-TEST(Currency, Conversions)
-{
-    const Exchange table[] = {
-        {"110.5", "key1 key0 key0 key0 yenKey dollarKey", "9.049773755656108", "-", 0},
-        {"110.5", "key1 key0 dollarKey yenKey", "1105.", "-", 0},
-        {"110.5", "key1 key0 char:36 char:92", "1105.", "-", 0},
-        {"110.5", "key1 key0 dollarKey char:165", "1105.", "-", 0},
-        {"110.5", "key1 key0 yenKey yenKey", "10.",
-         "celsiusKey,fahrenheitKey,mmKey,cmKey,mKey,kmKey,inchKey,ftKey,ydKey,mileKey,gKey,kgKey,"
-         "ozKey,lbKey,mlKey,lKey,flOzKey,galKey",
-         0},
-        {"110.5", "key5 mmKey char:36", "5.",
-         "celsiusKey,fahrenheitKey,gKey,kgKey,ozKey,lbKey,mlKey,lKey,flOzKey,galKey,yenKey,"
-         "dollarKey",
-         0},
-        // A rate set while yen is pending converts at the second press.
-        {"", "key1 key1 key0 pointKey key5 yenKey", "110.5", "-", 1},
-        {"98.7", "key1 key1 key0 pointKey key5 yenKey rateKey dollarKey", "1.", "-", 0},
-        {"", "key5 dollarKey", "5.", "-", 1},
-        {"", "key5 mmKey char:36", "5.",
-         "celsiusKey,fahrenheitKey,gKey,kgKey,ozKey,lbKey,mlKey,lKey,flOzKey,galKey,yenKey,"
-         "dollarKey",
-         1},
-        // Rates read from a hand-edited file.
-        {"abc", "key5 yenKey dollarKey", "オーバーフロー", "-", 0},
-        {"0", "key0 yenKey dollarKey", "エラー", "-", 0},
-        {"0", "key5 dollarKey yenKey", "0.", "-", 0},
-        {"-12.5", "key5 dollarKey yenKey", "-62.5", "-", 0},
-    };
-    for (const auto& row : table) {
-        SCOPED_TRACE(std::string(row.rateFile) + ": " + row.keys);
-        TemporaryDirectory directory;
-        directory.write("rate.dat", row.rateFile);
-        Converter converter;
-        converter.run(row.keys);
-        EXPECT_EQ(converter.panel.display, row.display);
-        EXPECT_EQ(converter.panel.disabledUnitKeys(), row.disabled);
-        ASSERT_EQ(converter.panel.messages.size(), static_cast<std::size_t>(row.messages));
-        for (const auto& shown : converter.panel.messages)
-            EXPECT_EQ(shown, (RecordedMessage{std::string(message::rateMissing),
-                                              MessageIcon::exclamation}));
-    }
-}
-
 TEST(Currency, EmptyRateBoxChangesNothing)
 {
     TemporaryDirectory directory;
