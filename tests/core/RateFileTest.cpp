@@ -42,6 +42,7 @@ TEST(RateFile, ReadAtStartUp)
         {"Shift-JIS digits", "\x82\x50\x82\x51\x82", "\uFFFDP\uFFFDQ\uFFFD"},
         {"UTF-8 cut in the middle", "1\xe5\x86\x86\xe5", "1円\uFFFD"},
         {"one byte", "7", "7"},
+        {"six bytes", "110.55", "110.5"},
     };
     for (const auto& c : table) {
         SCOPED_TRACE(c.what);
