@@ -23,10 +23,12 @@ work=$(mktemp -d)
 trap 'kill "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 cc -O2 -o "$work/maptime" bench/startup/maptime.c -lX11
 
-display=:$((100 + RANDOM % 800))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number when it is ready.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
-for _ in $(seq 50); do DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+display=:$(head -n 1 "$work/display")
 
 # The program as a user runs it: in its working directory, with a rate.
 mkdir "$work/home"
