@@ -7,7 +7,7 @@ set -euo pipefail
 
 run_packages=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-ipafont-gothic fonts-comic-neue)
 test_packages=(libgtest-dev libbenchmark-dev locales xvfb xauth x11-utils xdotool imagemagick
-               clang libclang-rt-14-dev dpkg-dev desktop-file-utils appstream)
+               clang libclang-rt-14-dev dpkg-dev desktop-file-utils appstream librsvg2-bin)
 test_locales=(de_DE.UTF-8 fr_FR.UTF-8 ja_JP.UTF-8)
 
 packages=("${run_packages[@]}")
