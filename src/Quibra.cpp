@@ -21,5 +21,7 @@ public:
 int main(int argc, char* argv[])
 {
     CQuibraApp app(argc, argv);
+    // Ties the window to its menu entry (quibra.desktop) on Wayland as on X11.
+    QGuiApplication::setDesktopFileName(QStringLiteral("quibra"));
     return app.run();
 }

@@ -16,11 +16,12 @@ mkdir -p "$output"
 
 work=$(mktemp -d)
 trap 'kill "${pid:-}" "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
-display=:$((100 + RANDOM % 800))
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number when it is ready.
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$(head -n 1 "$work/display") QT_QPA_PLATFORM=xcb
 
 # The middle of a key in window pixels, from its row of the key table.
 key_centre() {
