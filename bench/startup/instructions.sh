@@ -11,11 +11,11 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 printf '110.5' > "$work/rate.dat"
 count() {
-  (cd "$work" && QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work timeout -s TERM 60 \
+  (cd "$work" && QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work timeout -s TERM 30 \
      valgrind --tool=callgrind --callgrind-out-file=/dev/null "$1" >/dev/null 2>"$work/log" || true)
   sed -n 's/.*Collected : \([0-9]*\).*/\1/p' "$work/log"
 }
-program=$(count build/release/quibra)
-floor=$(count build/release/bench/quibra-floor)
+program=$(count "$PWD/build/release/quibra")
+floor=$(count "$PWD/build/release/bench/quibra-floor")
 echo "instructions to the idle window: quibra $program, floor $floor"
 awk -v p="$program" -v f="$floor" 'BEGIN { printf "instruction ratio quibra/floor: %.3f\n", p / f }'
