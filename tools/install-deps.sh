@@ -4,18 +4,21 @@
 #   tools/install-deps.sh run      what building and running the program needs
 #   tools/install-deps.sh package  that, and what making its Debian package needs
 #   tools/install-deps.sh test     that, and what the test suite needs
+#   tools/install-deps.sh bench    the run packages, and what bench/startup needs
 set -euo pipefail
 
 run_packages=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-ipafont-gothic fonts-comic-neue)
 package_packages=(dpkg-dev)
 test_packages=(libgtest-dev libbenchmark-dev locales xvfb xauth x11-utils xdotool imagemagick
                clang libclang-rt-14-dev desktop-file-utils appstream librsvg2-bin)
+bench_packages=(xvfb xauth x11-utils libx11-dev gcc valgrind)
 test_locales=(de_DE.UTF-8 fr_FR.UTF-8 ja_JP.UTF-8)
 
 packages=("${run_packages[@]}")
 case "${1:-run}" in
   package) packages+=("${package_packages[@]}") ;;
   test) packages+=("${package_packages[@]}" "${test_packages[@]}") ;;
+  bench) packages+=("${bench_packages[@]}") ;;
 esac
 
 as_root() {

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Screenshots of the desktop program on a private Xvfb display, on the real
+# Screenshots of the desktop program on a private Xvfb display (xvfb-run), on the real
 # X11 platform, driven with xdotool as a person would drive it:
 #   screenshot.png  the main window after 1 2 inch cm (shown in the README)
 #   message.png     the message box of 1 ÷ 0 =
@@ -14,14 +14,13 @@ program=$(realpath "${1:-build/release/quibra}")
 output=$(realpath "${2:-docs}")
 mkdir -p "$output"
 
+# Again on a private X server of xvfb-run's, which has no window manager.
+if [ -z "${QUIBRA_PRIVATE_X:-}" ]; then
+  exec env QUIBRA_PRIVATE_X=1 xvfb-run -a -s '-screen 0 800x600x24' "$0" "$program" "$output"
+fi
+export QT_QPA_PLATFORM=xcb
 work=$(mktemp -d)
-trap 'kill "${pid:-}" "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
-# Xvfb picks a free display itself and writes its number when it is ready.
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(head -n 1 "$work/display") QT_QPA_PLATFORM=xcb
+trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
 # The middle of a key in window pixels, from its row of the key table.
 key_centre() {

@@ -1,34 +1,24 @@
 #!/usr/bin/env bash
 # Start-up time and peak memory of Quibra against the floor, a bare Qt
-# dialog of the same shape. Both run on a private Xvfb display without a
-# window manager, on the xcb platform, alternately, RUNS times each.
+# dialog of the same shape. Both run on a private Xvfb display (xvfb-run)
+# without a window manager, on the xcb platform, alternately, RUNS times each.
 #
 #   bench/startup/run.sh [RUNS]      (default 15)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 runs=${1:-15}
 
-tools/install-deps.sh run
-for package in xvfb xauth libx11-dev gcc; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing="${missing:-} $package"
-done
-if [ -n "${missing:-}" ]; then
-  if [ "$(id -u)" -eq 0 ]; then apt-get update -qq && apt-get install -y -qq $missing
-  else sudo apt-get update -qq && sudo apt-get install -y -qq $missing; fi
+# Set up, then run again on a private X server of xvfb-run's, which has no
+# window manager.
+if [ -z "${QUIBRA_PRIVATE_X:-}" ]; then
+  tools/install-deps.sh bench
+  cmake --preset release >/dev/null
+  cmake --build --preset release --target quibra quibra-floor >/dev/null
+  exec env QUIBRA_PRIVATE_X=1 xvfb-run -a -s '-screen 0 1280x1024x24' "$0" "$@"
 fi
-
-cmake --preset release >/dev/null
-cmake --build --preset release --target quibra quibra-floor >/dev/null
 work=$(mktemp -d)
-trap 'kill "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'rm -rf "$work"' EXIT
 cc -O2 -o "$work/maptime" bench/startup/maptime.c -lX11
-
-# Xvfb picks a free display itself and writes its number when it is ready.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-display=:$(head -n 1 "$work/display")
 
 # The program as a user runs it: in its working directory, with a rate.
 mkdir "$work/home"
@@ -38,7 +28,7 @@ program=$PWD/build/release/quibra
 floor=$PWD/build/release/bench/quibra-floor
 
 mkdir -m 700 "$work/runtime"
-measure() { (cd "$work/home" && DISPLAY=$display QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/runtime "$work/maptime" "Unit Converter" "$1"); }
+measure() { (cd "$work/home" && QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/runtime "$work/maptime" "Unit Converter" "$1"); }
 measure "$program" >/dev/null # warm the caches for both
 measure "$floor" >/dev/null
 
