@@ -7,6 +7,9 @@
 #include <string>
 #include <system_error>
 
+#include <charconv>
+#include <csignal>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -72,6 +75,41 @@ std::filesystem::path rateFileTarget()
     return link;
 }
 
+constexpr std::string_view temporarySuffix = ".new-";
+
+// Temporary files that a run which died between writing and renaming left
+// beside the target. Those of a process still alive may be another
+// Quibra's write under way, so they stay.
+void removeStaleTemporaries(const std::filesystem::path& target)
+{
+    std::error_code error;
+    const std::string prefix = target.filename().string() + std::string(temporarySuffix);
+    const std::filesystem::path directory = target.parent_path().empty() ? "." : target.parent_path();
+    for (const auto& entry : std::filesystem::directory_iterator(directory, error)) {
+        const std::string name = entry.path().filename().string();
+        if (!name.starts_with(prefix))
+            continue;
+        int pid = 0;
+        const char* digits = name.data() + prefix.size();
+        const auto [end, ec] = std::from_chars(digits, name.data() + name.size(), pid);
+        if (ec != std::errc{} || end != name.data() + name.size() || pid <= 0 || pid == ::getpid())
+            continue;
+        if (::kill(pid, 0) != 0 && errno == ESRCH)
+            std::filesystem::remove(entry.path(), error);
+    }
+}
+
+// The rename is durable only once the directory that holds it is on disk.
+void syncDirectoryOf(const std::filesystem::path& target)
+{
+    const std::filesystem::path directory = target.parent_path().empty() ? "." : target.parent_path();
+    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 } // namespace
 
 std::string rateBoxTextOf(std::string_view fileText)
@@ -133,7 +171,8 @@ bool CQuibraDlg::tryWriteRateFile(std::string_view rate)
 {
     const std::filesystem::path target = rateFileTarget();
     std::filesystem::path temporary = target;
-    temporary += ".new-" + std::to_string(::getpid());
+    temporary += std::string(temporarySuffix) + std::to_string(::getpid());
+    removeStaleTemporaries(target);
 
     rateFile = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (rateFile < 0 && errno == EEXIST) {
@@ -149,8 +188,10 @@ bool CQuibraDlg::tryWriteRateFile(std::string_view rate)
     bool written = writeAll(rateFile, rate) && ::fsync(rateFile) == 0;
     written = ::close(rateFile) == 0 && written;
     rateFile = -1;
-    if (written && ::rename(temporary.c_str(), target.c_str()) == 0)
+    if (written && ::rename(temporary.c_str(), target.c_str()) == 0) {
+        syncDirectoryOf(target);
         return true;
+    }
     ::unlink(temporary.c_str());
     return false;
 }

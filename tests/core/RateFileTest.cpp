@@ -1,6 +1,6 @@
 #include "Messages.h"
-#include "RecordingPanel.h"
 #include "TemporaryDirectory.h"
+#include "TextPanel.h"
 
 #include <gtest/gtest.h>
 
@@ -8,75 +8,30 @@
 #include <filesystem>
 #include <fstream>
 
+#include <dlfcn.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
 
+// What this process has flushed to disk: "file" or "directory" for each fsync.
+std::vector<std::string> syncs;
+
+} // namespace
+
+extern "C" int fsync(int fd)
+{
+    struct stat status {};
+    ::fstat(fd, &status);
+    syncs.push_back(S_ISDIR(status.st_mode) ? "directory" : "file");
+    static const auto real = reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "fsync"));
+    return real(fd);
+}
+
+namespace {
+
 using namespace std::string_literals;
-
-struct RateFileCase {
-    const char* what;
-    std::string bytes;
-    std::string rateBox;
-};
-
-TEST(RateFile, ReadAtStartUp)
-{
-    const RateFileCase table[] = {
-        {"0 bytes", "", ""},
-        {"a rate", "110.5", "110.5"},
-        {"a hand-written rate", "98.", "98."},
-        {"a line end", "110.5\n", "110.5"},
-        {"CR LF", "98.\r\n", "98."},
-        {"a long file", "123456789\n", "12345"},
-        {"a NUL in the first five",
-         "12\0"
-         "45"s,
-         "12"},
-        {"garbage", "abc", "abc"},
-        {"binary bytes",
-         "\xff\xfe"
-         "12"s,
-         "\uFFFD\uFFFD12"},
-        {"Shift-JIS digits", "\x82\x50\x82\x51\x82", "\uFFFDP\uFFFDQ\uFFFD"},
-        {"UTF-8 cut in the middle", "1\xe5\x86\x86\xe5", "1円\uFFFD"},
-        {"one byte", "7", "7"},
-        {"six bytes", "110.55", "110.5"},
-    };
-    for (const auto& c : table) {
-        SCOPED_TRACE(c.what);
-        TemporaryDirectory directory;
-        directory.write("rate.dat", c.bytes);
-        Converter converter;
-        EXPECT_EQ(converter.panel.rateBox, c.rateBox);
-        EXPECT_EQ(converter.panel.display, "0.");
-        EXPECT_TRUE(converter.panel.messages.empty());
-        EXPECT_EQ(directory.read("rate.dat"), c.bytes); // never touched by reading
-    }
-}
-
-TEST(RateFile, NoRateFromWhatIsNotAFile)
-{
-    const auto noFile = [](const TemporaryDirectory&) {};
-    const auto directoryNamedRateDat = [](const TemporaryDirectory& d) {
-        std::filesystem::create_directory(d.path() / "rate.dat");
-    };
-    const auto danglingLink = [](const TemporaryDirectory& d) {
-        std::filesystem::create_symlink("nowhere.dat", d.path() / "rate.dat");
-    };
-    const auto pipe = [](const TemporaryDirectory& d) {
-        ASSERT_EQ(mkfifo((d.path() / "rate.dat").c_str(), 0600), 0); // must not block start-up
-    };
-    for (const auto& make : {+noFile, +directoryNamedRateDat, +danglingLink, +pipe}) {
-        TemporaryDirectory directory;
-        make(directory);
-        Converter converter;
-        EXPECT_EQ(converter.panel.rateBox, "");
-        EXPECT_EQ(converter.panel.events.front(), "display 0.");
-        EXPECT_TRUE(converter.panel.messages.empty());
-    }
-}
 
 // Bytes this process has read so far.
 long long bytesRead()
@@ -97,7 +52,7 @@ TEST(RateFile, HugeFileIsReadOnlyAtItsStart)
     directory.write("rate.dat", "110.5");
     std::filesystem::resize_file(directory.path() / "rate.dat", 100'000'000);
     const long long before = bytesRead();
-    Converter converter;
+    TextConverter converter;
     EXPECT_LT(bytesRead() - before, 4096);
     EXPECT_EQ(converter.panel.rateBox, "110.5");
 }
@@ -130,7 +85,7 @@ TEST(RateFile, UnreadableFileLeavesTheBoxEmpty)
     directory.write("rate.dat", "110.5");
     std::filesystem::permissions(directory.path() / "rate.dat", std::filesystem::perms::none);
     asUnprivilegedUser(directory, std::filesystem::perms::all, [] {
-        Converter converter;
+        TextConverter converter;
         EXPECT_EQ(converter.panel.rateBox, "");
         EXPECT_TRUE(converter.panel.messages.empty());
     });
@@ -142,15 +97,45 @@ TEST(RateFile, ReadOnlyDirectoryKeepsTheOldRate)
     directory.write("rate.dat", "98.7");
     std::filesystem::permissions(directory.path() / "rate.dat", std::filesystem::perms(0644));
     asUnprivilegedUser(directory, std::filesystem::perms(0555), [&directory] {
-        Converter converter;
+        TextConverter converter;
         EXPECT_EQ(converter.panel.rateBox, "98.7");
         converter.run("key1 key1 key0 pointKey key5 rateKey");
         ASSERT_EQ(converter.panel.messages.size(), 1u);
-        EXPECT_EQ(converter.panel.messages[0].text, message::rateNotSaved);
+        EXPECT_TRUE(converter.panel.messages[0].ends_with(message::rateNotSaved));
         EXPECT_EQ(converter.panel.rateBox, "110.5");
         EXPECT_EQ(directory.read("rate.dat"), "98.7");
         EXPECT_EQ(directory.listing(), "rate.dat");
     });
+}
+
+// The temporary file of a process that has ended.
+std::string temporaryOfAnEndedProcess(const std::string& target)
+{
+    const pid_t child = fork();
+    if (child == 0)
+        std::_Exit(0);
+    waitpid(child, nullptr, 0);
+    return target + ".new-" + std::to_string(child);
+}
+
+TEST(RateFile, WriteReplacesTheTargetOfALinkAndCleansUp)
+{
+    TemporaryDirectory directory;
+    directory.write("kept.dat", "98.7");
+    std::filesystem::permissions(directory.path() / "kept.dat", std::filesystem::perms(0640));
+    std::filesystem::create_symlink("kept.dat", directory.path() / "rate.dat");
+    directory.write(temporaryOfAnEndedProcess("kept.dat"), "1");
+    directory.write("kept.dat.new-1", "2"); // init's: a process that is alive
+    syncs.clear();
+    TextConverter converter;
+    converter.run("key1 key1 key0 pointKey key5 rateKey");
+    EXPECT_TRUE(std::filesystem::is_symlink(directory.path() / "rate.dat"));
+    EXPECT_EQ(directory.read("kept.dat"), "110.5");
+    EXPECT_EQ(std::filesystem::status(directory.path() / "kept.dat").permissions(),
+              std::filesystem::perms(0640));
+    EXPECT_EQ(directory.listing(), "kept.dat,kept.dat.new-1,rate.dat");
+    // The file's bytes, then the rename in its directory.
+    EXPECT_EQ(syncs, (std::vector<std::string>{"file", "directory"}));
 }
 
 } // namespace
