@@ -88,7 +88,7 @@ void CHelpDlg::accept()
 
 void CHelpDlg::loadHelpText()
 {
-    const std::optional<QString> text = tryLoadHelpText(QLatin1String(helpFileName));
+    const std::optional<QString> text = tryLoadHelpText(helpFileName);
     if (!text) {
         // The text area keeps what it shows.
         showMessageBox(isVisible() ? this : parentWidget(), helpMissing, MessageIcon::exclamation);

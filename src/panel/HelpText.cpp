@@ -1,6 +1,5 @@
 #include "HelpText.h"
 
-#include <QFile>
 #include <QPlainTextEdit>
 #include <QSysInfo>
 #include <QTextCursor>
@@ -10,7 +9,10 @@
 #include <cerrno>
 #include <cstring>
 
+#include <fcntl.h>
 #include <iconv.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -83,15 +85,32 @@ QString decodeShiftJis(QByteArrayView bytes)
     return text;
 }
 
-std::optional<QString> tryLoadHelpText(const QString& path)
+std::optional<QString> tryLoadHelpText(const char* path, qsizetype cap)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Opened without blocking, so that a FIFO of that name cannot hold the
+    // window; only a regular file is read, and never beyond the cap.
+    const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    struct stat status {};
+    QByteArray bytes;
+    bool failed = ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode);
+    while (!failed && bytes.size() <= cap) {
+        const qsizetype start = bytes.size();
+        bytes.resize(std::min(start + 64 * 1024, cap + 1));
+        const ssize_t got = ::read(fd, bytes.data() + start, std::size_t(bytes.size() - start));
+        failed = got < 0 && errno != EINTR;
+        bytes.resize(start + std::max<ssize_t>(got, 0));
+        if (got == 0)
+            break;
+    }
+    ::close(fd);
+    if (failed)
         return std::nullopt;
-    return decodeShiftJis(bytes);
+    if (bytes.size() <= cap)
+        return decodeShiftJis(bytes);
+    bytes.truncate(bytes.lastIndexOf('\n', cap - 1) + 1);
+    return decodeShiftJis(bytes) + QStringLiteral("\n（ヘルプファイルが大きすぎるため、ここまでを表示しています。）");
 }
 
 void showInParts(QPlainTextEdit& area, const QString& text)

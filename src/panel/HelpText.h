@@ -14,10 +14,15 @@ inline constexpr char helpFileName[] = "QuibraHelp.txt";
 // becomes U+FFFD and decoding goes on with the next byte.
 QString decodeShiftJis(QByteArrayView bytes);
 
-// The whole help file, decoded, or nothing when it cannot be opened or read
-// (a directory counts as missing). Its line ends stay as they are: the text
-// area breaks lines at LF, CR LF and CR alike.
-std::optional<QString> tryLoadHelpText(const QString& path);
+// The most of a help file that is shown; a larger file is shown to its last
+// line end within this size, followed by a note that it was cut.
+inline constexpr qsizetype helpFileCap = 16 * 1024 * 1024;
+
+// The help file decoded, or nothing when it cannot be read or is not a
+// regular file (a directory, a FIFO or a device counts as missing). Its
+// line ends stay as they are: the text area breaks lines at LF, CR LF and
+// CR alike.
+std::optional<QString> tryLoadHelpText(const char* path, qsizetype cap = helpFileCap);
 
 // Shows a text in a text area: its first part at once, the rest appended
 // part by part from the event loop. A text area takes some microseconds a
