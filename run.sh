@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds Quibra and starts it in the user's own working directory
-# ($XDG_DATA_HOME/quibra, by default ~/.local/share/quibra).
+# ($XDG_STATE_HOME/quibra, by default ~/.local/state/quibra).
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh run

@@ -63,11 +63,11 @@ appstreamcli validate-tree --no-net "$root" >/dev/null ||
 exec_line=$(sed -n 's/^Exec=//p' "$entry")
 home=$work/home
 mkdir "$home"
-(cd "$home" && exec env -u XDG_DATA_HOME HOME="$home" PATH="$root/usr/bin:$PATH" sh -c "exec $exec_line") &
+(cd "$home" && exec env -u XDG_DATA_HOME -u XDG_STATE_HOME HOME="$home" PATH="$root/usr/bin:$PATH" sh -c "exec $exec_line") &
 pid=$!
 window=$(timeout 30 xdotool search --sync --name '^Unit Converter$' | head -1) ||
   fail "no Unit Converter window from '$exec_line'"
-directory=$home/.local/share/quibra
+directory=$home/.local/state/quibra
 [ "$(readlink "/proc/$pid/exe")" = "$root/usr/bin/quibra" ] ||
   fail "'$exec_line' started $(readlink "/proc/$pid/exe"), not the unpacked program"
 [ "$(readlink "/proc/$pid/cwd")" = "$directory" ] ||
