@@ -1,7 +1,6 @@
 #include "KeyBytes.h"
 
 #include <array>
-#include <charconv>
 
 namespace {
 
@@ -23,7 +22,7 @@ std::optional<std::uint8_t> indexOf(const std::array<char32_t, n>& codes, char32
 
 } // namespace
 
-Input inputOfByte(std::uint8_t byte)
+KeyInput inputOfByte(std::uint8_t byte)
 {
     if (byte < clickBytes)
         return Click{keyAt(byte % keyCount)};
@@ -36,16 +35,13 @@ Input inputOfByte(std::uint8_t byte)
 
 std::optional<std::uint8_t> byteOfToken(std::string_view token)
 {
-    if (const auto key = keyByName(token))
-        return static_cast<std::uint8_t>(keyIndex(*key));
-    const auto code = [&token](std::size_t prefix) {
-        unsigned value = 0;
-        std::from_chars(token.data() + prefix, token.data() + token.size(), value);
-        return static_cast<char32_t>(value);
-    };
-    if (token.starts_with("char:"))
-        return indexOf(characters, code(5), clickBytes);
-    if (token.starts_with("vkey:"))
-        return indexOf(keyCodes, code(5), clickBytes + characterBytes);
-    return std::nullopt;
+    const auto input = parseToken(token);
+    if (!input)
+        return std::nullopt;
+    if (const auto* click = std::get_if<Click>(&*input))
+        return static_cast<std::uint8_t>(keyIndex(click->key));
+    const auto& message = std::get<KeyboardMessage>(*input);
+    if (message.kind == KeyboardMessage::Kind::character)
+        return indexOf(characters, message.code, clickBytes);
+    return indexOf(keyCodes, message.code, clickBytes + characterBytes);
 }

@@ -1,20 +1,14 @@
 #pragma once
 
-#include "QuibraDlg.h"
+#include "TextPanel.h"
 
 #include <cstdint>
 #include <optional>
 #include <string_view>
-#include <variant>
 
 // How the fuzzer reads a byte as one input of the window: a click on one of
 // the 41 keys, a typed character or a key press. The characters and key
 // codes include ones that no key takes.
-struct Click {
-    KeyId key;
-};
-using Input = std::variant<Click, KeyboardMessage>;
-
-Input inputOfByte(std::uint8_t byte);
+KeyInput inputOfByte(std::uint8_t byte);
 // The byte for a replay token, for seeds made from the trace scripts.
 std::optional<std::uint8_t> byteOfToken(std::string_view token);

@@ -5,7 +5,7 @@
 
 #include <fstream>
 #include <iostream>
-#include <sstream>
+#include <iterator>
 #include <string>
 
 int main(int argc, char* argv[])
@@ -16,13 +16,11 @@ int main(int argc, char* argv[])
     }
     for (int i = 2; i < argc; ++i) {
         std::ifstream in(argv[i]);
+        const std::string script{std::istreambuf_iterator<char>(in), {}};
         std::string seed(1, '\x01');
-        for (std::string line; std::getline(in, line);) {
-            std::istringstream tokens(line.substr(0, line.find('#')));
-            for (std::string token; tokens >> token;)
-                if (const auto byte = byteOfToken(token))
-                    seed += static_cast<char>(*byte);
-        }
+        for (const std::string& token : scriptTokens(script))
+            if (const auto byte = byteOfToken(token))
+                seed += static_cast<char>(*byte);
         const std::string name = std::string(argv[1]) + "/seed-" + std::to_string(i - 1);
         std::ofstream(name, std::ios::binary) << seed;
     }

@@ -26,31 +26,6 @@ namespace fs = std::filesystem;
     std::abort();
 }
 
-class FuzzPanel final : public Panel {
-public:
-    std::string readDisplay() override { return display; }
-    void writeDisplay(std::string_view text) override { display = text; }
-    std::string readRateBox() override { return rateBox; }
-    void writeRateBox(std::string_view text) override
-    {
-        rateBox = text;
-        rateWritten = true;
-    }
-    void setKeyEnabled(KeyId key, bool on) override { enabled[keyIndex(key)] = on; }
-    void setKeyPushed(KeyId, bool) override {}
-    void pause(int) override {}
-    void showMessage(std::string_view text, MessageIcon) override
-    {
-        saveFailed = saveFailed || text == message::rateNotSaved;
-    }
-
-    std::string display;
-    std::string rateBox;
-    std::array<bool, keyCount> enabled{};
-    bool rateWritten = false;
-    bool saveFailed = false;
-};
-
 // What "rate.dat" holds: its bytes, or nothing when it is not a regular file.
 std::optional<std::string> rateFileBytes()
 {
@@ -101,7 +76,7 @@ std::size_t makeRateFile(const std::uint8_t* data, std::size_t size)
     }
 }
 
-void checkPanel(const FuzzPanel& panel, const CQuibraDlg& dialog)
+void checkPanel(const TextPanel& panel, const CQuibraDlg& dialog)
 {
     if (panel.display != dialog.numberBuffer)
         fail("display and number text differ", panel.display + " / " + dialog.numberBuffer);
@@ -154,29 +129,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t used = makeRateFile(data, size);
     std::optional<std::string> expectedFile = rateFileBytes();
 
-    FuzzPanel panel;
-    panel.enabled.fill(true);
-    CQuibraDlg dialog(panel);
-    dialog.initDialog();
-    checkPanel(panel, dialog);
+    TextConverter converter;
+    const TextPanel& panel = converter.panel;
+    checkPanel(panel, converter.dialog);
 
     for (std::size_t i = used; i < size; ++i) {
-        panel.rateWritten = false;
-        panel.saveFailed = false;
-        const Input input = inputOfByte(data[i]);
-        if (const auto* click = std::get_if<Click>(&input)) {
-            if (panel.enabled[keyIndex(click->key)])
-                dialog.press(click->key);
-        } else {
-            dialog.keyboardFilter(std::get<KeyboardMessage>(input));
-        }
-        checkPanel(panel, dialog);
+        const int rateBoxWrites = panel.rateBoxWrites;
+        const std::size_t messages = panel.messages.size();
+        converter.apply(inputOfByte(data[i]));
+        checkPanel(panel, converter.dialog);
 
         // Only the Rate key writes: the file is checked after each write.
-        if (panel.rateWritten) {
+        if (panel.rateBoxWrites != rateBoxWrites) {
             if (panel.rateBox.size() != 5)
                 fail("a rate that is not five characters", panel.rateBox);
-            if (!panel.saveFailed)
+            const bool saveFailed =
+                panel.messages.size() > messages &&
+                panel.messages.back().ends_with(message::rateNotSaved);
+            if (!saveFailed)
                 expectedFile = panel.rateBox;
             checkRateFile(expectedFile);
         }

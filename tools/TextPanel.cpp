@@ -1,5 +1,8 @@
 #include "TextPanel.h"
 
+#include <charconv>
+#include <stdexcept>
+
 namespace {
 
 std::string_view iconName(MessageIcon icon)
@@ -15,41 +18,134 @@ std::string_view iconName(MessageIcon icon)
     return "";
 }
 
+std::optional<char32_t> decimalCode(std::string_view text, char32_t limit)
+{
+    unsigned long value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || result.ec != std::errc{} || result.ptr != text.data() + text.size() ||
+        value > limit)
+        return std::nullopt;
+    return static_cast<char32_t>(value);
+}
+
 } // namespace
+
+void TextPanel::record(std::string event)
+{
+    if (recordEvents)
+        events.push_back(std::move(event));
+}
+
+void TextPanel::writeDisplay(std::string_view text)
+{
+    display = text;
+    record("display " + display);
+}
+
+void TextPanel::writeRateBox(std::string_view text)
+{
+    rateBox = text;
+    ++rateBoxWrites;
+    record("rate " + rateBox);
+}
+
+void TextPanel::setKeyPushed(KeyId key, bool on)
+{
+    record((on ? "push " : "release ") + std::string(keySpec(key).name));
+}
+
+void TextPanel::pause(int milliseconds) { record("pause " + std::to_string(milliseconds)); }
 
 void TextPanel::showMessage(std::string_view text, MessageIcon icon)
 {
-    messages_ += "message\t";
-    messages_ += iconName(icon);
-    messages_ += '\t';
-    for (const char c : text) {
-        if (c == '\n')
-            messages_ += "\\n";
-        else
-            messages_ += c;
+    std::string line = "message\t" + std::string(iconName(icon)) + '\t';
+    for (const char c : text)
+        line += c == '\n' ? std::string_view("\\n") : std::string_view(&c, 1);
+    record(line);
+    messages.push_back(std::move(line));
+}
+
+std::string TextPanel::disabledUnitKeys() const
+{
+    std::string names;
+    for (int i = 0; i < unitKeyCount; ++i) {
+        if (isEnabled(unitKeyAt(i)))
+            continue;
+        names += names.empty() ? "" : ",";
+        names += keySpec(unitKeyAt(i)).name;
     }
-    messages_ += '\n';
+    return names.empty() ? "-" : names;
 }
 
 std::string TextPanel::takeRecord(std::string_view label)
 {
-    std::string record = std::move(messages_);
-    messages_.clear();
-    record += label;
-    record += '\t';
-    record += display_;
-    record += '\t';
-    record += rateBox_;
-    record += '\t';
-    std::string disabled;
-    for (int i = 0; i < unitKeyCount; ++i) {
-        if (isEnabled(unitKeyAt(i)))
-            continue;
-        if (!disabled.empty())
-            disabled += ',';
-        disabled += keySpec(unitKeyAt(i)).name;
+    std::string lines;
+    for (; reported_ < messages.size(); ++reported_)
+        lines += messages[reported_] + '\n';
+    lines += std::string(label) + '\t' + display + '\t' + rateBox + '\t' + disabledUnitKeys() +
+             '\n';
+    return lines;
+}
+
+std::optional<KeyInput> parseToken(std::string_view token)
+{
+    if (const auto key = keyByName(token))
+        return Click{*key};
+    const auto keyboard = [&token](std::string_view prefix, KeyboardMessage::Kind kind,
+                                   char32_t limit) -> std::optional<KeyInput> {
+        if (!token.starts_with(prefix))
+            return std::nullopt;
+        if (const auto code = decimalCode(token.substr(prefix.size()), limit))
+            return KeyboardMessage{kind, *code};
+        return std::nullopt;
+    };
+    if (auto character = keyboard("char:", KeyboardMessage::Kind::character, 0x10FFFF))
+        return character;
+    return keyboard("vkey:", KeyboardMessage::Kind::keyPress, 0xFFFF);
+}
+
+std::vector<std::string> scriptTokens(std::string_view script)
+{
+    std::vector<std::string> tokens;
+    std::string token;
+    bool comment = false;
+    for (const char c : script) {
+        if (c == '\n')
+            comment = false;
+        else if (c == '#')
+            comment = true;
+        const bool separator = comment || c == ' ' || (c >= '\t' && c <= '\r');
+        if (!separator) {
+            token += c;
+        } else if (!token.empty()) {
+            tokens.push_back(std::move(token));
+            token.clear();
+        }
     }
-    record += disabled.empty() ? "-" : disabled;
-    record += '\n';
-    return record;
+    if (!token.empty())
+        tokens.push_back(std::move(token));
+    return tokens;
+}
+
+void TextConverter::apply(const KeyInput& input)
+{
+    if (const auto* click = std::get_if<Click>(&input)) {
+        if (panel.isEnabled(click->key))
+            dialog.press(click->key);
+    } else {
+        dialog.keyboardFilter(std::get<KeyboardMessage>(input));
+    }
+}
+
+void TextConverter::run(std::string_view script)
+{
+    std::vector<KeyInput> inputs;
+    for (const std::string& token : scriptTokens(script)) {
+        const auto input = parseToken(token);
+        if (!input)
+            throw std::invalid_argument("not a token: " + token);
+        inputs.push_back(*input);
+    }
+    for (const KeyInput& input : inputs)
+        apply(input);
 }

@@ -1,23 +1,42 @@
 #!/bin/bash
-# Runs a replay script through quibra-replay in a fresh working directory
-# and compares its output with the expected lines in the script.
-#
-# In a script, "#> " lines hold the expected output, and a line
-#   #! rate.dat TEXT
-# starts the run with a "rate.dat" holding TEXT (no line end).
+# Runs a replay script through a replay program (quibra-replay, or the GUI
+# tests' gui-replay) and compares its output, and the files it leaves, with
+# what the script expects. A line "#--" starts a new section, which runs
+# anew in a fresh working directory. Lines of a section besides its tokens:
+#   #! COMMAND          a shell command that prepares the working directory
+#   #> LINE             the next line of the expected output
+#   #= rate.dat TEXT    after the run, "rate.dat" holds exactly TEXT
+#   #= ls NAME...       after the run, the directory holds just these names
+#   run-trace.sh PROGRAM SCRIPT
 set -euo pipefail
-replay=$1
-script=$2
+shopt -s nullglob
+replay=$(realpath "$1")
+script=$(realpath "$2")
+sections=$(mktemp -d)
+trap 'rm -rf "$sections"' EXIT
+awk -v dir="$sections" '/^#--/ { n++ } { print > (dir "/" n + 0) }' "$script"
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-sed -n 's/^#! rate\.dat \(.*\)$/\1/p' "$script" | while IFS= read -r rate; do
-  printf '%s' "$rate" > "$work/rate.dat"
+failed=0
+for section in $(ls "$sections" | sort -n); do
+  work=$sections/work-$section
+  mkdir "$work"
+  : >"$work/.expected"
+  : >"$work/.checks"
+  while IFS= read -r line; do
+    case $line in
+      '#! '*) (cd "$work" && eval "${line#'#! '}") ;;
+      '#> '*) printf '%s\n' "${line#'#> '}" >>"$work/.expected" ;;
+      '#= '*) printf '%s\n' "${line#'#= '}" >>"$work/.checks" ;;
+    esac
+  done <"$sections/$section"
+  (cd "$work" && "$replay" <"$sections/$section" >"$work/.actual")
+  diff -u "$work/.expected" "$work/.actual" || failed=1
+  while IFS= read -r check; do
+    case $check in
+      'rate.dat '*) actual="rate.dat $(cat "$work/rate.dat" 2>/dev/null || echo '(none)')" ;;
+      'ls'*) actual=$(cd "$work" && echo ls *) ;;
+    esac
+    [ "$actual" = "$check" ] || { echo "expected: $check"$'\n'"actual:   $actual"; failed=1; }
+  done <"$work/.checks"
 done
-sed -n 's/^#> //p' "$script" > "$work/expected"
-
-(cd "$work" && "$replay" < "$script" > "$work/actual")
-if ! diff -u "$work/expected" "$work/actual"; then
-  echo "trace $script: output differs (expected -, actual +)" >&2
-  exit 1
-fi
+[ "$failed" -eq 0 ] || { echo "trace $script: differs (expected -, actual +)" >&2; exit 1; }
