@@ -21,4 +21,6 @@ inline constexpr std::string_view rateCut =
 inline constexpr std::string_view rateNotSaved = "為替レートをファイルに保存できませんでした。";
 inline constexpr std::string_view rateMissing = "為替レート（円）を入力してください。";
 
+inline constexpr std::string_view pasteNotANumber = "クリップボードの内容は数値ではありません。";
+
 } // namespace message

@@ -80,3 +80,9 @@ void CQuibraDlg::setNumberBuffer(std::string text)
     numberBuffer = std::move(text);
     numberText = &numberBuffer;
 }
+
+void CQuibraDlg::showMessage(std::string_view text, MessageIcon icon)
+{
+    ++messagesShown_;
+    panel_.showMessage(text, icon);
+}

@@ -31,6 +31,10 @@ public:
     // Runs the key that a keyboard message maps to, whether or not the key
     // is enabled; returns whether the message was handled.
     bool keyboardFilter(const KeyboardMessage& message);
+    // A number pasted from the clipboard (UTF-8): typed on the keys, digit by
+    // digit, then the sign key if it is negative; anything that is not one
+    // number brings a message and changes nothing.
+    void paste(std::string_view text);
 
     // Key handlers.
     void OnButton0();
@@ -118,6 +122,7 @@ private:
     void readRateBox();
     void writeRateBox(std::string_view text);
     void setNumberBuffer(std::string text);
+    void showMessage(std::string_view text, MessageIcon icon);
 
     // Number entry.
     void enterDigit(int digit);
@@ -143,4 +148,5 @@ private:
     bool tryWriteRateFile(std::string_view rate);
 
     Panel& panel_;
+    int messagesShown_ = 0;
 };

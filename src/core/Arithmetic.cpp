@@ -67,7 +67,7 @@ std::optional<double> CQuibraDlg::completeCalculation(double x, std::string_view
         return joinChain(operatorPending, accumulator, x * operand);
     case divideOperator:
         if (x == 0) {
-            panel_.showMessage(divideByZero, MessageIcon::stop);
+            showMessage(divideByZero, MessageIcon::stop);
             return std::nullopt;
         }
         return joinChain(operatorPending, accumulator, operand / x);
@@ -105,7 +105,7 @@ void CQuibraDlg::applyMulDiv()
         break;
     case divideOperator:
         if (x == 0)
-            panel_.showMessage(message::divideByZeroAtOperator, MessageIcon::stop);
+            showMessage(message::divideByZeroAtOperator, MessageIcon::stop);
         else
             operand = operand / x;
         break;

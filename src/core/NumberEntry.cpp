@@ -36,7 +36,7 @@ void CQuibraDlg::enterDigit(int digit)
     readDisplay();
     lengthLimit = displayText.starts_with('-') ? 17 : 16;
     if (characterCount(displayText) == lengthLimit) {
-        panel_.showMessage(message::inputLimit, MessageIcon::information);
+        showMessage(message::inputLimit, MessageIcon::information);
         return;
     }
     if (entering == 0) {
@@ -49,7 +49,7 @@ void CQuibraDlg::enterDigit(int digit)
         setNumberBuffer(formatNumber(entrySign < 0 ? -entryValue : entryValue));
     } else {
         if (numberBuffer.size() + 1 >= numberCapacity) {
-            panel_.showMessage(message::inputLimit, MessageIcon::information);
+            showMessage(message::inputLimit, MessageIcon::information);
             return;
         }
         setNumberBuffer(numberBuffer + static_cast<char>('0' + digit));
@@ -81,7 +81,7 @@ void CQuibraDlg::OnButtonSign()
     readDisplay();
     lengthLimit = displayText.starts_with('-') ? 17 : 16;
     if (characterCount(displayText) > lengthLimit) {
-        panel_.showMessage(message::inputLimit, MessageIcon::information);
+        showMessage(message::inputLimit, MessageIcon::information);
         return;
     }
     unitValue = -leadingNumber(displayText);

@@ -8,7 +8,7 @@ bool CQuibraDlg::tryTakeRate()
 {
     readRateBox();
     if (rateBoxText.empty()) {
-        panel_.showMessage(message::rateMissing, MessageIcon::exclamation);
+        showMessage(message::rateMissing, MessageIcon::exclamation);
         return false;
     }
     // Taken afresh at every press: the rate may have changed since.
@@ -22,21 +22,21 @@ void CQuibraDlg::OnButtonRate()
 {
     pressFeedback(KeyId::rateKey);
     if (entering != 1) {
-        panel_.showMessage(message::rateNotEntered, MessageIcon::exclamation);
+        showMessage(message::rateNotEntered, MessageIcon::exclamation);
         return;
     }
     readDisplay();
     // Made aside: a refused rate leaves the number text as the display shows it.
     std::string rate = formatNumber(leadingNumber(displayText));
     if (rate.size() < 4 || rate[3] != '.') {
-        panel_.showMessage(message::rateWrongForm, MessageIcon::exclamation);
+        showMessage(message::rateWrongForm, MessageIcon::exclamation);
         return;
     }
     if (rate.size() == 4) {
-        panel_.showMessage(message::rateCompletedWithZero, MessageIcon::information);
+        showMessage(message::rateCompletedWithZero, MessageIcon::information);
         rate += '0';
     } else if (rate.size() > rateLength) {
-        panel_.showMessage(message::rateCut, MessageIcon::information);
+        showMessage(message::rateCut, MessageIcon::information);
         rate.resize(rateLength);
     }
     writeRateBox(rate);
@@ -52,5 +52,5 @@ void CQuibraDlg::writeRateFile(std::string_view rate)
 {
     // The rate box keeps the new rate for this run either way.
     if (!tryWriteRateFile(rate))
-        panel_.showMessage(message::rateNotSaved, MessageIcon::exclamation);
+        showMessage(message::rateNotSaved, MessageIcon::exclamation);
 }

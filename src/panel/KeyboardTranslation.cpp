@@ -19,7 +19,37 @@ constexpr std::array<KeyCode, 4> keyCodes{{
     {Qt::Key_Delete, 46},
 }};
 
+QString characterName(char32_t character)
+{
+    switch (character) {
+    case U'\b':
+        return QStringLiteral("BackSpace");
+    case U' ':
+        return QStringLiteral("Space");
+    case U'\'':
+        return QStringLiteral("'");
+    default:
+        return QString::fromUcs4(&character, 1);
+    }
+}
+
 } // namespace
+
+QString shortcutText(const KeySpec& key)
+{
+    QStringList keys;
+    if (key.keyCode == 13)
+        keys << QStringLiteral("Enter");
+    if (key.keyCode == 39)
+        keys << QStringLiteral("→") << QStringLiteral("'");
+    if (key.keyCode == 46)
+        keys << QStringLiteral("Delete");
+    for (const char32_t character : key.characters)
+        if (character != 0)
+            keys << characterName(character);
+    keys << QStringLiteral("フォーカスして Ctrl+Enter");
+    return QStringLiteral("キーボード: ") + keys.join(QStringLiteral(", "));
+}
 
 std::optional<KeyboardMessage> keyPressMessage(const QKeyEvent& event)
 {

@@ -2,6 +2,8 @@
 
 #include "QuibraDlg.h"
 
+#include <QString>
+
 #include <optional>
 #include <vector>
 
@@ -16,3 +18,9 @@ std::optional<KeyboardMessage> keyPressMessage(const QKeyEvent& event);
 // keyboard, and its decimal key types the point also where the layout
 // reports a comma. With Ctrl, Alt or Meta held nothing is typed.
 std::vector<KeyboardMessage> characterMessages(const QKeyEvent& event);
+
+// The keys that run a key of the panel, as its tooltip and accessible
+// description tell them: its characters and key of the keyboard tables,
+// then the way every key can be pressed.
+QString shortcutText(const KeySpec& key);
+

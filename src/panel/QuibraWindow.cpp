@@ -2,13 +2,15 @@
 
 #include "DialogUnits.h"
 #include "HelpDlg.h"
+#include "KeyButton.h"
+#include "KeyNavigation.h"
 #include "KeyboardTranslation.h"
 #include "PanelLook.h"
+#include "units/Conversions.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -37,6 +39,7 @@ QuibraWindow::QuibraWindow(QWidget* parent)
     , displayFont_(displayFont())
 {
     setWindowTitle(QStringLiteral("Unit Converter"));
+    setAccessibleName(QStringLiteral("単位換算"));
     setWindowIcon(applicationIcon());
     setFont(dialogFont());
     setFixedSize(toPixels(clientArea.width, clientArea.height));
@@ -49,6 +52,8 @@ QuibraWindow::QuibraWindow(QWidget* parent)
             .scaled(icon->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     // The help spot lies over the icon: its pointer events are the window's.
     icon->setAttribute(Qt::WA_TransparentForMouseEvents);
+    icon->setAccessibleName(QStringLiteral("Quibra のアイコン"));
+    icon->setAccessibleDescription(QStringLiteral("クリックするとヘルプを開きます（F1）"));
 
     display_ = addTextField("display", displayControlId, displayRect);
     display_->setAccessibleName(QStringLiteral("表示"));
@@ -62,6 +67,7 @@ QuibraWindow::QuibraWindow(QWidget* parent)
     rateFont.setStretch(80);
     rateBox_->setFont(rateFont);
     rateBox_->setTextMargins(-2, 0, -2, 0);
+    setUpFocusChain();
 
     // Installed on the application so that it sees a key before the focused
     // key does and before the dialog's own Return handling; it takes only
@@ -74,21 +80,22 @@ QuibraWindow::~QuibraWindow() { qApp->removeEventFilter(this); }
 void QuibraWindow::addKeys()
 {
     for (const KeySpec& spec : allKeys()) {
-        auto* button = new QPushButton(fromUtf8(spec.caption), this);
+        auto* button = new KeyButton(fromUtf8(spec.caption), this);
+        button->setSunkenEdge(spec.id == sunkenEdgeKey);
         button->setObjectName(fromUtf8(spec.name));
         button->setProperty(controlIdProperty, spec.controlId);
         button->setAccessibleName(fromUtf8(spec.accessibleName));
+        button->setAccessibleDescription(shortcutText(spec));
+        button->setToolTip(shortcutText(spec));
+        // Checked while it waits as the source of a conversion.
+        button->setCheckable(isUnitKey(spec.id));
         button->setGeometry(toPixels(spec.rect));
         // Enter computes; it never clicks the focused key.
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [this, id = spec.id] { dlg_.press(id); });
+        connect(button, &QPushButton::clicked, this,
+                [this, id = spec.id] { runConverter([this, id] { dlg_.press(id); }); });
         keys_[static_cast<std::size_t>(keyIndex(spec.id))] = button;
     }
-    auto* edge = new QFrame(key(sunkenEdgeKey));
-    edge->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    edge->setLineWidth(1);
-    edge->setGeometry(key(sunkenEdgeKey)->rect());
-    edge->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 QLineEdit* QuibraWindow::addTextField(const char* name, int controlId, const DialogRect& rect)
@@ -99,10 +106,35 @@ QLineEdit* QuibraWindow::addTextField(const char* name, int controlId, const Dia
     field->setGeometry(toPixels(rect));
     field->setReadOnly(true);
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // The keyboard belongs to the keys; a right click opens the window's menu.
-    field->setFocusPolicy(Qt::NoFocus);
+    // Typing goes to the keys, but a keyboard user can rest on a field and
+    // read it; a right click opens the window's menu.
+    field->setFocusPolicy(Qt::TabFocus);
     field->setContextMenuPolicy(Qt::NoContextMenu);
     return field;
+}
+
+void QuibraWindow::setUpFocusChain()
+{
+    QList<QWidget*> controls{display_, rateBox_};
+    for (KeyButton* button : keys_)
+        controls << button;
+    controls = inRowOrder(controls);
+    for (qsizetype i = 1; i < controls.size(); ++i)
+        setTabOrder(controls[i - 1], controls[i]);
+    display_->setFocus();
+}
+
+template <typename Run>
+void QuibraWindow::runConverter(Run run)
+{
+    run();
+    showSourceKey();
+}
+
+void QuibraWindow::showSourceKey()
+{
+    for (int i = 0; i < unitKeyCount; ++i)
+        key(unitKeyAt(i))->setChecked(unitCodeOf(unitKeyAt(i)) == dlg_.unitCode);
 }
 
 void QuibraWindow::initDialog() { dlg_.initDialog(); }
@@ -126,10 +158,31 @@ std::string QuibraWindow::readRateBox() { return rateBox_->text().toStdString();
 
 void QuibraWindow::writeRateBox(std::string_view text) { rateBox_->setText(fromUtf8(text)); }
 
-void QuibraWindow::setKeyEnabled(KeyId id, bool on) { key(id)->setEnabled(on); }
+void QuibraWindow::setKeyEnabled(KeyId id, bool on)
+{
+    // Disabling the focused key would pass the focus down the chain, over
+    // every key still to be disabled: it goes once, to the key pressed (or
+    // to the display, when the keyboard ran a disabled key), and back when
+    // the keys are enabled again.
+    if (!on && focusWidget() == key(id)) {
+        QWidget* to = key(lastPushed_)->isEnabled() && lastPushed_ != id
+                          ? static_cast<QWidget*>(key(lastPushed_))
+                          : display_;
+        displacedFocus_ = {id, to};
+        to->setFocus();
+    }
+    key(id)->setEnabled(on);
+    if (on && displacedFocus_ && displacedFocus_->from == id) {
+        if (focusWidget() == displacedFocus_->to)
+            key(id)->setFocus();
+        displacedFocus_.reset();
+    }
+}
 
 void QuibraWindow::setKeyPushed(KeyId id, bool on)
 {
+    if (on)
+        lastPushed_ = id;
     key(id)->setDown(on);
     // Painted and flushed now: the pause that follows holds the event loop.
     key(id)->repaint();
@@ -157,22 +210,54 @@ bool QuibraWindow::eventFilter(QObject* watched, QEvent* event)
 
 bool QuibraWindow::handleKey(const QKeyEvent& event)
 {
+    if (handleConvenienceKey(event))
+        return true;
+    bool handled = false;
+    runConverter([&] {
+        if (const auto message = keyPressMessage(event))
+            handled = dlg_.keyboardFilter(*message);
+        if (!handled)
+            for (const KeyboardMessage& message : characterMessages(event))
+                handled = dlg_.keyboardFilter(message) || handled;
+    });
+    return handled;
+}
+
+// The keys beyond the keyboard tables: none of them types a character that
+// the tables take.
+bool QuibraWindow::handleConvenienceKey(const QKeyEvent& event)
+{
+    const auto modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    const int pressed = event.key();
     if (event.matches(QKeySequence::Copy)) {
         QGuiApplication::clipboard()->setText(display_->text());
-        return true;
+    } else if (event.matches(QKeySequence::Paste)) {
+        const QString text = QGuiApplication::clipboard()->text();
+        runConverter([&] { dlg_.paste(text.toStdString()); });
+    } else if (pressed == Qt::Key_F1 && modifiers == Qt::NoModifier) {
+        openHelp();
+    } else if (pressed == Qt::Key_F10 && modifiers == Qt::ShiftModifier) {
+        // The X11 platform turns the Menu key into a context-menu event itself.
+        openSystemMenu(mapToGlobal(QPoint(0, 0)), true);
+    } else if ((pressed == Qt::Key_Return || pressed == Qt::Key_Enter) &&
+               modifiers == Qt::ControlModifier) {
+        // Space, which presses a focused button elsewhere, is the sign key.
+        const auto focused = std::find(keys_.begin(), keys_.end(), focusWidget());
+        if (focused != keys_.end() && (*focused)->isEnabled())
+            runConverter([&] { dlg_.press(keyAt(int(focused - keys_.begin()))); });
+    } else if ((pressed == Qt::Key_Up || pressed == Qt::Key_Down || pressed == Qt::Key_Left) &&
+               modifiers == Qt::NoModifier) {
+        // Right is the erase key.
+        QList<QWidget*> controls{display_, rateBox_};
+        for (KeyButton* button : keys_)
+            controls << button;
+        if (focusWidget() != nullptr)
+            if (QWidget* next = neighbour(controls, focusWidget(), pressed))
+                next->setFocus(Qt::TabFocusReason);
+    } else {
+        return false;
     }
-    // The X11 platform turns the Menu key into a context-menu event itself.
-    if (event.key() == Qt::Key_F10 && event.modifiers() == Qt::ShiftModifier) {
-        openSystemMenu(mapToGlobal(QPoint(0, 0)));
-        return true;
-    }
-    if (const auto message = keyPressMessage(event))
-        if (dlg_.keyboardFilter(*message))
-            return true;
-    bool handled = false;
-    for (const KeyboardMessage& message : characterMessages(event))
-        handled = dlg_.keyboardFilter(message) || handled;
-    return handled;
+    return true;
 }
 
 void QuibraWindow::mouseMoveEvent(QMouseEvent* event)
@@ -199,13 +284,16 @@ void QuibraWindow::contextMenuEvent(QContextMenuEvent* event)
         qobject_cast<QPushButton*>(childAt(event->pos())) != nullptr)
         return;
     const bool fromKeyboard = event->reason() != QContextMenuEvent::Mouse;
-    openSystemMenu(fromKeyboard ? mapToGlobal(QPoint(0, 0)) : event->globalPos());
+    openSystemMenu(fromKeyboard ? mapToGlobal(QPoint(0, 0)) : event->globalPos(), fromKeyboard);
 }
 
-void QuibraWindow::openSystemMenu(const QPoint& globalPosition)
+void QuibraWindow::openSystemMenu(const QPoint& globalPosition, bool fromKeyboard)
 {
     QMenu menu(this);
-    const QAction* about = menu.addAction(aboutEntry);
+    QAction* about = menu.addAction(aboutEntry);
+    // Opened from the keyboard, Enter takes the entry at once.
+    if (fromKeyboard)
+        menu.setActiveAction(about);
     if (menu.exec(globalPosition) == about)
         openHelp();
 }

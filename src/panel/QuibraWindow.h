@@ -7,10 +7,11 @@
 #include <QFont>
 
 #include <array>
+#include <optional>
 
+class KeyButton;
 class QKeyEvent;
 class QLineEdit;
-class QPushButton;
 
 // Each control carries its control id in this property.
 inline constexpr char controlIdProperty[] = "controlId";
@@ -47,13 +48,28 @@ protected:
 private:
     void addKeys();
     QLineEdit* addTextField(const char* name, int controlId, const DialogRect& rect);
+    void setUpFocusChain();
     bool handleKey(const QKeyEvent& event);
-    void openSystemMenu(const QPoint& globalPosition);
-    QPushButton* key(KeyId id) const { return keys_[static_cast<std::size_t>(keyIndex(id))]; }
+    bool handleConvenienceKey(const QKeyEvent& event);
+    // Every way into the converter ends here, so that what follows a key
+    // (the waiting source key) is shown whichever way it came.
+    template <typename Run>
+    void runConverter(Run run);
+    void showSourceKey();
+    void openSystemMenu(const QPoint& globalPosition, bool fromKeyboard);
+    KeyButton* key(KeyId id) const { return keys_[static_cast<std::size_t>(keyIndex(id))]; }
 
-    std::array<QPushButton*, keyCount> keys_{};
+    std::array<KeyButton*, keyCount> keys_{};
     QLineEdit* display_ = nullptr;
     QLineEdit* rateBox_ = nullptr;
     QFont displayFont_;
+    // The key being pressed; the focused key that a press disabled, and
+    // where its focus went.
+    KeyId lastPushed_ = KeyId::key0;
+    struct FocusMove {
+        KeyId from;
+        QWidget* to;
+    };
+    std::optional<FocusMove> displacedFocus_;
     CQuibraDlg dlg_{*this};
 };

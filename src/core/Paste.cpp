@@ -1,0 +1,113 @@
+#include "Messages.h"
+#include "QuibraDlg.h"
+#include "core/PastedNumber.h"
+
+#include <array>
+
+namespace {
+
+// The next character of a UTF-8 text, or U+FFFD for a byte that starts none.
+char32_t takeCharacter(std::string_view& text)
+{
+    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    std::size_t length = byte(0) < 0x80 ? 1 : byte(0) < 0xE0 ? 2 : byte(0) < 0xF0 ? 3 : 4;
+    char32_t c = length == 1 ? byte(0) : byte(0) & (0x7F >> length);
+    if (byte(0) >= 0x80 && byte(0) < 0xC0)
+        length = 0; // a continuation byte cannot start a character
+    for (std::size_t i = 1; i < length; ++i) {
+        if (i >= text.size() || (byte(i) & 0xC0) != 0x80) {
+            length = 0;
+            break;
+        }
+        c = (c << 6) | (byte(i) & 0x3F);
+    }
+    text.remove_prefix(length == 0 ? 1 : length);
+    return length == 0 ? U'\uFFFD' : c;
+}
+
+// Full-width digits, point, comma and signs as their ASCII forms; blanks
+// as a space; anything else as a character that no number holds.
+char normalised(char32_t c)
+{
+    if (c >= U'０' && c <= U'９')
+        return static_cast<char>('0' + (c - U'０'));
+    constexpr std::array<std::pair<char32_t, char>, 9> forms{{
+        {U'．', '.'}, {U'，', ','}, {U'－', '-'}, {U'\u2212', '-'}, {U'＋', '+'},
+        {U'\u3000', ' '}, {U'\u00A0', ' '}, {U'\t', ' '}, {U'\n', ' '}}};
+    for (const auto& [form, ascii] : forms)
+        if (c == form)
+            return ascii;
+    if (c == U'\r' || c == U'\v' || c == U'\f')
+        return ' ';
+    return c < 0x80 ? static_cast<char>(c) : '?';
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+} // namespace
+
+std::optional<PastedNumber> pastedNumber(std::string_view text)
+{
+    std::string ascii;
+    while (!text.empty())
+        ascii += normalised(takeCharacter(text));
+    const auto first = ascii.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return std::nullopt;
+    std::string_view number(ascii);
+    number = number.substr(first, ascii.find_last_not_of(' ') + 1 - first);
+
+    PastedNumber pasted{"", false};
+    if (number.starts_with('-') || number.starts_with('+')) {
+        pasted.negative = number.front() == '-';
+        number.remove_prefix(1);
+    }
+    // The whole part: digits, or groups of three after one to three digits.
+    std::size_t group = 0;
+    bool grouped = false;
+    std::size_t i = 0;
+    for (; i < number.size() && number[i] != '.'; ++i) {
+        if (number[i] == ',') {
+            if (group == 0 || group > 3 || (grouped && group != 3))
+                return std::nullopt;
+            grouped = true;
+            group = 0;
+        } else if (isDigit(number[i])) {
+            pasted.keys += number[i];
+            ++group;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (grouped && group != 3)
+        return std::nullopt;
+    if (i < number.size()) {
+        pasted.keys += '.';
+        for (++i; i < number.size(); ++i) {
+            if (!isDigit(number[i]))
+                return std::nullopt;
+            pasted.keys += number[i];
+        }
+    }
+    if (pasted.keys.find_first_of("0123456789") == std::string::npos)
+        return std::nullopt;
+    return pasted;
+}
+
+void CQuibraDlg::paste(std::string_view text)
+{
+    const std::optional<PastedNumber> number = pastedNumber(text);
+    if (!number) {
+        showMessage(message::pasteNotANumber, MessageIcon::information);
+        return;
+    }
+    // Typed as the keys would type it; the first refusal ends the typing.
+    const int shown = messagesShown_;
+    for (const char c : number->keys) {
+        press(c == '.' ? KeyId::pointKey : keyAt(keyIndex(KeyId::key0) + (c - '0')));
+        if (messagesShown_ != shown)
+            return;
+    }
+    if (number->negative)
+        press(KeyId::signKey);
+}

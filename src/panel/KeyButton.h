@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QPushButton>
+
+// A key of the panel. It draws what a style or a style sheet must not take
+// away: the Rate key's thin sunken edge, and a focus frame that stands out
+// from the key's own edge, so a keyboard user always sees where they are.
+class KeyButton final : public QPushButton {
+    Q_OBJECT
+
+public:
+    using QPushButton::QPushButton;
+
+    void setSunkenEdge(bool on) { sunkenEdge_ = on; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool sunkenEdge_ = false;
+};
