@@ -2,16 +2,10 @@
 
 #include "QuibraWindow.h"
 
-#include <QByteArray>
 #include <QDir>
-#include <QKeyEvent>
-#include <QString>
 #include <QTemporaryDir>
 
 #include <memory>
-
-class QLineEdit;
-class QPushButton;
 
 // A fresh, empty working directory for one test: the program reads and
 // writes "rate.dat" and "QuibraHelp.txt" in the working directory.
@@ -35,22 +29,3 @@ void writeFile(const QString& name, const QByteArray& bytes);
 
 // The window after its initialisation, shown and exposed.
 std::unique_ptr<QuibraWindow> openWindow();
-
-QPushButton* keyButton(const QWidget& window, const QString& name);
-QLineEdit* textField(const QWidget& window, const QString& name);
-QString displayText(const QWidget& window);
-// Clicks the keys named in `names`, separated by blanks, with the mouse.
-void clickKeys(const QWidget& window, const QString& names);
-
-// A key as the keyboard reports it: key, modifiers and the text it types.
-struct Keystroke {
-    int key;
-    Qt::KeyboardModifiers modifiers;
-    QString text;
-};
-Keystroke typed(char character); // a key of the main keyboard
-Keystroke keypad(char character);
-Keystroke pressed(int key, const QString& text = {}, Qt::KeyboardModifiers modifiers = {});
-// Sends the press and release to the widget that has the focus, through
-// the whole event delivery, as the window system would.
-void strike(const QWidget& window, const Keystroke& keystroke);

@@ -1,0 +1,255 @@
+// gui-replay: drives the real window on the offscreen platform from replay
+// tokens read from standard input, and prints after each token what a
+// person would see: the active window, the focus, the pointer, the display,
+// the rate box, the disabled unit keys and the checked one (the source
+// unit that waits for its target). Tokens run one at a time from the
+// event loop, so a token that opens a modal window (a message box, the help
+// window, the window menu) is followed by tokens that act inside it.
+//
+//   click:NAME      a mouse click on the button of that name
+//   type:C          the key that types the character C (UTF-8)
+//   keypad:C        the same on the numeric keypad; keypad:Enter
+//   key:SEQUENCE    a key with its modifiers, as Qt names it: Ctrl+V, F1, Tab
+//   clipboard:TEXT  the clipboard's text, percent-encoded
+//   move:X,Y  release:X,Y  rightclick:X,Y   the mouse, in window pixels
+//   menukey         the Menu key (a keyboard context-menu event)
+//   close           the close box of the active window
+
+#include "QuibraWindow.h"
+#include "TextPanel.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTextBlock>
+#include <QTimer>
+#include <QUrl>
+
+#include <cstdio>
+#include <iostream>
+#include <iterator>
+
+namespace {
+
+QWidget* activeWindow(QWidget& main)
+{
+    if (QWidget* popup = QApplication::activePopupWidget())
+        return popup;
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != &main)
+        return modal;
+    return main.isVisible() ? &main : nullptr;
+}
+
+QString describe(QWidget* window, QWidget& main)
+{
+    static const char* const icons[] = {"none", "information", "warning", "critical", "question"};
+    if (window == nullptr)
+        return QStringLiteral("closed");
+    if (window == &main)
+        return QStringLiteral("main");
+    if (auto* box = qobject_cast<QMessageBox*>(window))
+        return QStringLiteral("box %1 %2: %3")
+            .arg(QLatin1String(icons[box->icon()]), box->windowTitle(),
+                 box->text().replace(QLatin1Char('\n'), QLatin1String("\\n")));
+    if (auto* menu = qobject_cast<QMenu*>(window)) {
+        QStringList entries;
+        for (QAction* action : menu->actions())
+            entries << (action == menu->activeAction() ? "*" : "") + action->text();
+        return QStringLiteral("menu ") + entries.join(QLatin1Char('|'));
+    }
+    QStringList texts;
+    if (auto* area = window->findChild<QPlainTextEdit*>()) {
+        for (QTextBlock block = area->document()->begin(); block.isValid(); block = block.next())
+            texts << block.text();
+        if (texts.size() > 4)
+            texts = texts.mid(0, 2) << QStringLiteral("…%1 lines…").arg(texts.size()) << texts.last();
+    } else {
+        for (const QLabel* label : window->findChildren<QLabel*>())
+            if (!label->text().isEmpty())
+                texts << label->text();
+    }
+    return window->windowTitle() + ": " + texts.join(QLatin1Char('/'));
+}
+
+QKeyEvent keyEvent(QEvent::Type type, const QString& token)
+{
+    const QString kind = token.section(QLatin1Char(':'), 0, 0);
+    const QString rest = token.section(QLatin1Char(':'), 1);
+    if (kind == QLatin1String("key")) {
+        const QKeyCombination combination = QKeySequence::fromString(rest)[0];
+        const Qt::KeyboardModifiers modifiers = combination.keyboardModifiers();
+        QString text;
+        if (!(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+            static const QHash<int, QString> texts{
+                {Qt::Key_Return, "\r"}, {Qt::Key_Backspace, "\b"}, {Qt::Key_Delete, "\x7f"},
+                {Qt::Key_Escape, "\x1b"}, {Qt::Key_Space, " "}, {Qt::Key_Tab, "\t"}};
+            text = texts.value(combination.key());
+        }
+        return QKeyEvent(type, combination.key(), modifiers, text);
+    }
+    const bool keypad = kind == QLatin1String("keypad");
+    if (keypad && rest == QLatin1String("Enter"))
+        return QKeyEvent(type, Qt::Key_Enter, Qt::KeypadModifier, QStringLiteral("\r"));
+    const int key = int(rest.toUpper().toUcs4().value(0));
+    return QKeyEvent(type, key, keypad ? Qt::KeypadModifier : Qt::NoModifier, rest);
+}
+
+QPoint pointOf(const QString& token)
+{
+    const QStringList xy = token.section(QLatin1Char(':'), 1).split(QLatin1Char(','));
+    return {xy.value(0).toInt(), xy.value(1).toInt()};
+}
+
+class Driver final : public QObject {
+public:
+    Driver(QuibraWindow& main, std::vector<std::string> tokens)
+        : main_(main)
+        , tokens_(std::move(tokens))
+    {
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+            focusChanges_ += now != nullptr && now->window() == &main_;
+        });
+    }
+
+    // Prints the record of the token before, then runs the next. The next
+    // step is queued first: if this token opens a modal window, it runs in
+    // that window's event loop.
+    void next()
+    {
+        if (!pending_.isEmpty())
+            record();
+        if (index_ == tokens_.size()) {
+            for (QWidget* window = activeWindow(main_); window; window = activeWindow(main_))
+                window->close();
+            return;
+        }
+        pending_ = QString::fromStdString(tokens_[index_++]);
+        focusChanges_ = 0;
+        QTimer::singleShot(0, this, &Driver::next);
+        run(pending_);
+    }
+
+    void finish()
+    {
+        if (!pending_.isEmpty())
+            record();
+        for (; index_ < tokens_.size(); ++index_)
+            std::printf("not run\t%s\n", tokens_[index_].c_str());
+    }
+
+private:
+    void record()
+    {
+        QWidget* window = activeWindow(main_);
+        const QWidget* focus = window ? window->focusWidget() : nullptr;
+        QString focusName = focus ? focus->objectName() : QStringLiteral("-");
+        if (focusChanges_ > 1)
+            focusName += QStringLiteral(" (%1 moves)").arg(focusChanges_);
+        const auto field = [this](const char* name) {
+            return main_.findChild<QLineEdit*>(QLatin1String(name))->text();
+        };
+        QStringList disabled;
+        QStringList checked;
+        for (int i = 0; i < unitKeyCount; ++i) {
+            const auto name = QString::fromUtf8(keySpec(unitKeyAt(i)).name.data());
+            const auto* key = main_.findChild<QAbstractButton*>(name);
+            if (!key->isEnabled())
+                disabled << name;
+            if (key->isChecked())
+                checked << name;
+        }
+        const QString line =
+            QStringList{pending_, describe(window, main_), focusName,
+                        main_.cursor().shape() == Qt::WhatsThisCursor ? "help" : "arrow",
+                        field("display"), field("rateBox"),
+                        disabled.isEmpty() ? "-" : disabled.join(QLatin1Char(',')),
+                        checked.isEmpty() ? "-" : checked.join(QLatin1Char(','))}
+                .join(QLatin1Char('\t'));
+        std::printf("%s\n", line.toUtf8().constData());
+        std::fflush(stdout);
+        pending_.clear();
+    }
+
+    void run(const QString& token)
+    {
+        QWidget* window = activeWindow(main_);
+        if (window == nullptr)
+            return;
+        QWidget* focus = window->focusWidget() ? window->focusWidget() : window;
+        const QString kind = token.section(QLatin1Char(':'), 0, 0);
+        const QString rest = token.section(QLatin1Char(':'), 1);
+        if (kind == QLatin1String("click")) {
+            if (auto* button = window->findChild<QAbstractButton*>(rest))
+                QTest::mouseClick(button, Qt::LeftButton);
+        } else if (kind == QLatin1String("clipboard")) {
+            QGuiApplication::clipboard()->setText(QUrl::fromPercentEncoding(rest.toUtf8()));
+        } else if (kind == QLatin1String("move") || kind == QLatin1String("release")) {
+            const QPoint at = pointOf(token);
+            QMouseEvent event(kind == QLatin1String("move") ? QEvent::MouseMove
+                                                            : QEvent::MouseButtonRelease,
+                              at, main_.mapToGlobal(at), kind == QLatin1String("move") ? Qt::NoButton : Qt::LeftButton,
+                              Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(&main_, &event);
+        } else if (kind == QLatin1String("rightclick")) {
+            const QPoint at = pointOf(token);
+            QWidget* target = main_.childAt(at) ? main_.childAt(at) : &main_;
+            QContextMenuEvent event(QContextMenuEvent::Mouse, target->mapFrom(&main_, at),
+                                    main_.mapToGlobal(at));
+            QApplication::sendEvent(target, &event);
+        } else if (kind == QLatin1String("menukey")) {
+            QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(), focus->mapToGlobal(QPoint()));
+            QApplication::sendEvent(focus, &event);
+        } else if (kind == QLatin1String("close")) {
+            window->close();
+        } else {
+            QKeyEvent press = keyEvent(QEvent::KeyPress, token);
+            QApplication::sendEvent(focus, &press);
+            QKeyEvent release = keyEvent(QEvent::KeyRelease, token);
+            QApplication::sendEvent(window->focusWidget() ? window->focusWidget() : window, &release);
+        }
+    }
+
+    QuibraWindow& main_;
+    std::vector<std::string> tokens_;
+    std::size_t index_ = 0;
+    QString pending_ = QStringLiteral("start");
+    int focusChanges_ = 0;
+};
+
+bool isToken(const std::string& token)
+{
+    static const QStringList kinds{"click", "type", "keypad", "key", "clipboard", "move",
+                                   "release", "rightclick"};
+    const QString text = QString::fromStdString(token);
+    return text == QLatin1String("menukey") || text == QLatin1String("close") ||
+           (text.contains(QLatin1Char(':')) && kinds.contains(text.section(QLatin1Char(':'), 0, 0)));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const std::string script{std::istreambuf_iterator<char>(std::cin), {}};
+    std::vector<std::string> tokens = scriptTokens(script);
+    for (const std::string& token : tokens) {
+        if (!isToken(token)) {
+            std::fprintf(stderr, "gui-replay: unknown token: %s\n", token.c_str());
+            return 2;
+        }
+    }
+    QuibraWindow window;
+    window.initDialog();
+    Driver driver(window, std::move(tokens));
+    QTimer::singleShot(0, &driver, &Driver::next);
+    window.exec();
+    driver.finish();
+    return 0;
+}
