@@ -2,7 +2,6 @@
 // (the displays are in the replay traces), and the order of their calls
 // to the panel.
 
-#include "Messages.h"
 #include "TextPanel.h"
 
 #include <gtest/gtest.h>
@@ -90,69 +89,6 @@ TEST(State, EveryKeyBeginsWithItsPushedLook)
         EXPECT_EQ(events[0], "push " + name);
         EXPECT_EQ(events[1], "pause 20");
         EXPECT_EQ(events[2], "release " + name);
-    }
-}
-
-// A pasted number leaves what typing it on the keys leaves; anything else
-// leaves everything as it was, with one message.
-TEST(State, PasteTypesTheNumber)
-{
-    struct Row {
-        const char* before;
-        const char* clipboard;
-        const char* typed; // nullptr: not a number
-    };
-    const Row rows[] = {
-        {"", "1234.5", "key1 key2 key3 key4 pointKey key5"},
-        {"", " \t1,234.5\n", "key1 key2 key3 key4 pointKey key5"},
-        {"", "1,234,567", "key1 key2 key3 key4 key5 key6 key7"},
-        {"", "-12", "key1 key2 signKey"},
-        {"", "+7", "key7"},
-        {"", "１２．５", "key1 key2 pointKey key5"},
-        {"", "\u3000－３\u3000", "key3 signKey"},
-        {"", "１，０００", "key1 key0 key0 key0"},
-        {"", ".5", "pointKey key5"},
-        {"", "5.", "key5 pointKey"},
-        {"key5 mmKey", "7", "key7"},
-        {"key5 ftKey", "7", "key7"},
-        {"key1 key2", "3", "key3"},
-        // The sixteenth digit brings the limit message once, and typing ends.
-        {"", "12345678901234567", "key1 key2 key3 key4 key5 key6 key7 key8 key9 key0 key1 key2 "
-                                  "key3 key4 key5 key6"},
-        {"", "1,5", nullptr},
-        {"", "12,34", nullptr},
-        {"", "1,2345", nullptr},
-        {"", ",123", nullptr},
-        {"", "1234,567", nullptr},
-        {"", "1,234.5,6", nullptr},
-        {"", "1.2.3", nullptr},
-        {"", "1 2", nullptr},
-        {"", "1e5", nullptr},
-        {"", "--1", nullptr},
-        {"", "-", nullptr},
-        {"", ".", nullptr},
-        {"", "", nullptr},
-        {"", "abc", nullptr},
-        {"key5 mmKey", "12 cm", nullptr},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(std::string(row.before) + " | " + row.clipboard);
-        TextConverter pasted;
-        pasted.run(row.before);
-        const std::string before = fields(pasted.dialog) + pasted.panel.display;
-        pasted.dialog.paste(row.clipboard);
-        if (row.typed == nullptr) {
-            EXPECT_EQ(fields(pasted.dialog) + pasted.panel.display, before);
-            ASSERT_EQ(pasted.panel.messages.size(), 1u);
-            EXPECT_TRUE(pasted.panel.messages[0].ends_with(message::pasteNotANumber));
-            continue;
-        }
-        TextConverter typed;
-        typed.run(std::string(row.before) + " " + row.typed);
-        EXPECT_EQ(fields(pasted.dialog), fields(typed.dialog));
-        EXPECT_EQ(pasted.panel.display, typed.panel.display);
-        EXPECT_EQ(pasted.panel.disabledUnitKeys(), typed.panel.disabledUnitKeys());
-        EXPECT_EQ(pasted.panel.messages, typed.panel.messages);
     }
 }
 

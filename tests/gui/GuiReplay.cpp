@@ -14,6 +14,9 @@
 //   move:X,Y  release:X,Y  rightclick:X,Y   the mouse, in window pixels
 //   menukey         the Menu key (a keyboard context-menu event)
 //   close           the close box of the active window
+//   look            a line for the active window and one for each of its
+//                   controls: geometry, caption, font, accessible name and
+//                   description, tooltip
 
 #include "QuibraWindow.h"
 #include "TextPanel.h"
@@ -22,6 +25,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -67,7 +71,7 @@ QString describe(QWidget* window, QWidget& main)
     QStringList texts;
     if (auto* area = window->findChild<QPlainTextEdit*>()) {
         for (QTextBlock block = area->document()->begin(); block.isValid(); block = block.next())
-            texts << block.text();
+            texts << block.text().replace(QChar(0), QChar(0x2400)); // NUL as its picture
         if (texts.size() > 4)
             texts = texts.mid(0, 2) << QStringLiteral("…%1 lines…").arg(texts.size()) << texts.last();
     } else {
@@ -105,6 +109,43 @@ QPoint pointOf(const QString& token)
 {
     const QStringList xy = token.section(QLatin1Char(':'), 1).split(QLatin1Char(','));
     return {xy.value(0).toInt(), xy.value(1).toInt()};
+}
+
+QString caption(const QWidget* control)
+{
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        return button->text() + (button->isCheckable() ? " (checkable)" : "");
+    if (const auto* field = qobject_cast<const QLineEdit*>(control))
+        return field->text() + (field->isReadOnly() ? " (read-only)" : "");
+    if (const auto* area = qobject_cast<const QPlainTextEdit*>(control))
+        return area->isReadOnly() ? "(read-only text)" : "(text)";
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return label->pixmap().isNull() ? label->text() : QStringLiteral("(picture)");
+    return {};
+}
+
+void printLook(const QWidget* window)
+{
+    const auto fontName = [](const QWidget* w) {
+        const QFontInfo font(w->font());
+        return QStringLiteral("%1 %2pt").arg(font.family()).arg(font.pointSize());
+    };
+    const auto size = [](QSize s) { return QStringLiteral("%1x%2").arg(s.width()).arg(s.height()); };
+    QStringList lines{QStringList{"look", window->windowTitle(), size(window->size()),
+                                  window->minimumSize() == window->maximumSize() ? "fixed" : "sizable",
+                                  window->windowFlags() & Qt::WindowMaximizeButtonHint ? "maximize" : "no maximize",
+                                  fontName(window), window->accessibleName()}
+                          .join(QLatin1Char('\t'))};
+    for (const QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QRect r = control->geometry();
+        lines << QStringList{"look", control->objectName(), control->property(controlIdProperty).toString(),
+                             QStringLiteral("%1,%2 %3").arg(r.x()).arg(r.y()).arg(size(r.size())),
+                             caption(control), fontName(control), control->accessibleName(),
+                             control->accessibleDescription(),
+                             control->toolTip() == control->accessibleDescription() ? "=" : control->toolTip()}
+                     .join(QLatin1Char('\t'));
+    }
+    std::printf("%s\n", lines.join(QLatin1Char('\n')).toUtf8().constData());
 }
 
 class Driver final : public QObject {
@@ -208,6 +249,8 @@ private:
             QApplication::sendEvent(focus, &event);
         } else if (kind == QLatin1String("close")) {
             window->close();
+        } else if (kind == QLatin1String("look")) {
+            printLook(window);
         } else {
             QKeyEvent press = keyEvent(QEvent::KeyPress, token);
             QApplication::sendEvent(focus, &press);
@@ -228,7 +271,7 @@ bool isToken(const std::string& token)
     static const QStringList kinds{"click", "type", "keypad", "key", "clipboard", "move",
                                    "release", "rightclick"};
     const QString text = QString::fromStdString(token);
-    return text == QLatin1String("menukey") || text == QLatin1String("close") ||
+    return text == QLatin1String("menukey") || text == QLatin1String("close") || text == QLatin1String("look") ||
            (text.contains(QLatin1Char(':')) && kinds.contains(text.section(QLatin1Char(':'), 0, 0)));
 }
 

@@ -1,27 +1,19 @@
 #include "GuiTest.h"
+#include "HelpDlg.h"
+#include "HelpText.h"
+#include "Messages.h"
+#include "PanelLook.h"
 
-#include <QAccessible>
 #include <QApplication>
-#include <QFontInfo>
-#include <QLabel>
-#include <QLineEdit>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
 
 #include <cmath>
 
 namespace {
-
-// Where a control belongs: dialog units at 1.5 pixels, edges rounded up.
-QRect pixelsOf(const DialogRect& rect)
-{
-    const auto edge = [](int units) { return static_cast<int>(std::ceil(units * 1.5)); };
-    return QRect(QPoint(edge(rect.x), edge(rect.y)),
-                 QPoint(edge(rect.x + rect.width) - 1, edge(rect.y + rect.height) - 1));
-}
-
-QString text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), qsizetype(utf8.size())); }
-
 // Contrast of two colours as the accessibility guidelines define it.
 double contrast(QColor a, QColor b)
 {
@@ -39,8 +31,8 @@ double contrast(QColor a, QColor b)
 
 } // namespace
 
-// The window as the key table lays it out, and what only its pixels and
-// its accessibility interface show; what the keys do is in the traces.
+// What only the pixels show, and the help file's loading; the rest of the
+// windows is in the GUI traces.
 class WindowTest final : public QObject {
     Q_OBJECT
 
@@ -52,79 +44,15 @@ private slots:
         scratch_.reset();
     }
 
-    void controlsFollowTheTable();
-    void windowIsAFixedUnitConverter();
     void rateKeyCaptionSurvivesAStyleSheet();
     void focusFrameStandsOut();
+    void largeFileIsCutAtALineEnd();
+    void largeHelpFileIsShownWhole();
+    void shippedHelpFileCoversTheProgram();
 
 private:
     std::unique_ptr<ScratchDirectory> scratch_;
 };
-
-void WindowTest::controlsFollowTheTable()
-{
-    QuibraWindow window;
-    QList<QWidget*> controls;
-    for (const KeySpec& spec : allKeys()) {
-        auto* key = window.findChild<QPushButton*>(text(spec.name));
-        QCOMPARE(key->text(), text(spec.caption));
-        QCOMPARE(key->property(controlIdProperty).toInt(), spec.controlId);
-        QCOMPARE(key->geometry(), pixelsOf(spec.rect));
-        QCOMPARE(key->accessibleName(), text(spec.accessibleName));
-        QVERIFY(key->accessibleDescription().startsWith(QStringLiteral("キーボード: ")));
-        QCOMPARE(key->toolTip(), key->accessibleDescription());
-        controls << key;
-    }
-    // A few by hand, against a slip in the table or in the conversion.
-    QCOMPARE(window.findChild<QWidget*>("equalsKey")->geometry(), QRect(116, 270, 66, 26));
-    QCOMPARE(window.findChild<QWidget*>("backKey")->toolTip(),
-             QStringLiteral("キーボード: →, ', BackSpace, フォーカスして Ctrl+Enter"));
-    for (const auto& [name, id, rect] : {std::tuple{"display", displayControlId, displayRect},
-                                         std::tuple{"rateBox", rateBoxControlId, rateBoxRect}}) {
-        auto* field = window.findChild<QLineEdit*>(QLatin1String(name));
-        QCOMPARE(field->property(controlIdProperty).toInt(), id);
-        QCOMPARE(field->geometry(), pixelsOf(rect));
-        QVERIFY(field->isReadOnly() && field->hasFrame());
-        QCOMPARE(field->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-        controls << field;
-    }
-    auto* icon = window.findChild<QLabel*>();
-    QCOMPARE(icon->geometry(), pixelsOf(iconRect));
-    QVERIFY(!icon->pixmap().isNull() && !icon->accessibleName().isEmpty());
-    controls << icon;
-
-    QCOMPARE(controls.size(), 44);
-    for (qsizetype i = 0; i < controls.size(); ++i) {
-        QVERIFY(window.rect().contains(controls[i]->geometry()));
-        for (qsizetype j = i + 1; j < controls.size(); ++j)
-            QVERIFY2(!controls[i]->geometry().intersects(controls[j]->geometry()),
-                     qPrintable(controls[i]->objectName() + " overlaps " + controls[j]->objectName()));
-    }
-}
-
-void WindowTest::windowIsAFixedUnitConverter()
-{
-    writeFile("rate.dat", "110.5");
-    const auto window = openWindow();
-    QCOMPARE(window->windowTitle(), QStringLiteral("Unit Converter"));
-    QCOMPARE(window->accessibleName(), QStringLiteral("単位換算"));
-    QCOMPARE(window->size(), QSize(189, 308));
-    QCOMPARE(window->minimumSize(), window->maximumSize());
-    const Qt::WindowFlags flags = window->windowFlags();
-    QCOMPARE(flags & Qt::WindowType_Mask, Qt::Window); // a taskbar entry of its own
-    QVERIFY(flags & Qt::WindowMinimizeButtonHint);
-    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-    QVERIFY(!window->windowIcon().isNull());
-    // The first face of each list that is installed: IPAPGothic and Comic Neue on Debian.
-    QCOMPARE(QFontInfo(window->font()).family(), QStringLiteral("IPAPGothic"));
-    QCOMPARE(window->font().pointSize(), 9);
-    auto* display = window->findChild<QLineEdit*>("display");
-    QCOMPARE(QFontInfo(display->font()).family(), QStringLiteral("Comic Neue"));
-    QCOMPARE(display->text(), QStringLiteral("0."));
-    QCOMPARE(window->findChild<QLineEdit*>("rateBox")->text(), QStringLiteral("110.5"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(display)->text(QAccessible::Name),
-             QStringLiteral("表示"));
-}
 
 void WindowTest::rateKeyCaptionSurvivesAStyleSheet()
 {
@@ -155,6 +83,54 @@ void WindowTest::focusFrameStandsOut()
     for (int x = 0; x < plain.width() / 3; ++x)
         best = std::max(best, contrast(plain.pixelColor(x, y), focused.pixelColor(x, y)));
     QVERIFY2(best >= 3, qPrintable(QStringLiteral("contrast %1").arg(best)));
+}
+
+void WindowTest::largeFileIsCutAtALineEnd()
+{
+    writeFile("help", "line 1\nline 2\nline 3\n");
+    QCOMPARE(tryLoadHelpText("help", 21).value(), QStringLiteral("line 1\nline 2\nline 3\n"));
+    const QString cut = tryLoadHelpText("help", 16).value();
+    QVERIFY2(cut.startsWith(QStringLiteral("line 1\nline 2\n\n（")), qPrintable(cut));
+    QVERIFY(cut.endsWith(QStringLiteral("表示しています。）")));
+}
+
+void WindowTest::largeHelpFileIsShownWhole()
+{
+    // Ten megabytes of short Japanese lines: the window opens with the first
+    // part and fills from the event loop while it is open.
+    const QByteArray line("\x83\x77\x83\x8b\x83\x76\x82\xcc\x8d\x73\x81\x42 Quibra 0123456789\r\n");
+    const int lines = 10 * 1024 * 1024 / int(line.size());
+    writeFile(QLatin1String(helpFileName), line.repeated(lines) + "end");
+    QElapsedTimer timer;
+    timer.start();
+    CHelpDlg help;
+    help.show();
+    const qint64 opened = timer.elapsed();
+    const QTextDocument* text = help.findChild<QPlainTextEdit*>()->document();
+    QVERIFY(text->blockCount() > 1 && text->blockCount() < lines / 10);
+    QTRY_COMPARE_WITH_TIMEOUT(text->blockCount(), lines + 1, 60000);
+    qInfo("10 MB help file: window open after %lld ms, filled after %lld ms", opened,
+          timer.elapsed());
+    QCOMPARE(text->firstBlock().text(), QStringLiteral("ヘルプの行。 Quibra 0123456789"));
+    QCOMPARE(text->lastBlock().text(), QStringLiteral("end"));
+}
+
+void WindowTest::shippedHelpFileCoversTheProgram()
+{
+    QFile file(QStringLiteral(QUIBRA_SOURCE_DIR "/res/QuibraHelp.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString text = decodeShiftJis(file.readAll());
+    QVERIFY(!text.contains(QChar(0xFFFD)));
+    for (const KeySpec& key : allKeys())
+        QVERIFY2(text.contains(fromUtf8(key.caption)), key.name.data());
+    for (const std::string_view message :
+         {message::rateNotEntered, message::rateWrongForm, message::rateCompletedWithZero,
+          message::rateCut, message::rateNotSaved, message::rateMissing, message::pasteNotANumber})
+        QVERIFY2(text.contains(fromUtf8(message).remove(QLatin1Char('\n'))), message.data());
+    for (const char* topic : {"5 ft 7 inch", "Enter", "Delete", "BackSpace", "Ctrl+C", "Ctrl+V",
+                              "Shift+Insert", "Ctrl+Enter", "Tab", "F1", "Esc", "Shift+F10",
+                              ".local/state/quibra", "15"})
+        QVERIFY2(text.contains(QLatin1String(topic)), topic);
 }
 
 QTEST_MAIN(WindowTest)
