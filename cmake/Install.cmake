@@ -29,8 +29,9 @@ install(PROGRAMS ${CMAKE_CURRENT_BINARY_DIR}/installed/quibra-launcher
 
 install(FILES res/quibra.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 # Named after its AppStream ID, as software centres look it up.
-install(FILES res/quibra.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
-  RENAME example.quibra.Quibra.metainfo.xml)
+configure_file(res/quibra.metainfo.xml.in quibra.metainfo.xml @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/quibra.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo RENAME example.quibra.Quibra.metainfo.xml)
 
 # Every size that tools/make-icons.sh renders from the SVG.
 install(FILES res/quibra.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
