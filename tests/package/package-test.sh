@@ -23,7 +23,8 @@ deb=$work/out/quibra_${version}_amd64.deb
 sizes=(16 22 24 32 48 64 128 256)
 expected=(usr/bin/quibra usr/bin/quibra-launcher usr/share/quibra/QuibraHelp.txt
           usr/share/applications/quibra.desktop usr/share/metainfo/example.quibra.Quibra.metainfo.xml
-          usr/share/icons/hicolor/scalable/apps/quibra.svg)
+          usr/share/icons/hicolor/scalable/apps/quibra.svg
+          usr/share/man/man1/quibra.1 usr/share/man/man1/quibra-launcher.1)
 for size in "${sizes[@]}"; do
   expected+=("usr/share/icons/hicolor/${size}x$size/apps/quibra.png")
 done
