@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quibra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the desktop program with what a desktop needs to offer it in its
 # menu; debian/ makes the Debian package of it (tools/make-deb.sh):
 #   bin/quibra, bin/quibra-launcher      the program and what the menu starts

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quibra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages that building, running or testing Quibra
 # needs, when they are missing, and the locales that the tests run under.
 #   tools/install-deps.sh run      what building and running the program needs

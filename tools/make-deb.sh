@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quibra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Makes the Debian package with dpkg-buildpackage from this working tree as
 # it is: from a copy of the files git tracks or would add (committed or
 # not), in OUTPUT/quibra-VERSION, so that the results land in OUTPUT and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quibra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the entry keys do to the converter's state and in which order they
 // reach the panel. Their displays are in the traces (number-entry.txt,
 // input-limits.txt).

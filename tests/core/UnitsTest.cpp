@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quibra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the unit keys do to the converter's state. What they show, for every
 // conversion and every protocol step, is in the traces (units.txt,
 // conversions.txt, feet-and-inches.txt).

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quibra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Makes the Debian package twice with tools/make-deb.sh, each time from a
 # fresh copy of the working tree in a directory of its own, and checks it
 # as a user gets it: the two builds byte for byte the same, lintian clean,

@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Quibra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs a replay script through quibra-replay in a fresh working directory
 # and compares its output with the expected lines in the script.
 #
