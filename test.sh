@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quibra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds Quibra and passes the whole test suite, once as a debug build and
 # once under the address and undefined-behaviour sanitizers, then fuzzes the
 # converter for a fixed number of runs (about a minute).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quibra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cost of one key press in the converter logic, by family of keys, with a
 // panel without a window (no 20 ms pause).
 //

@@ -1,10 +1,14 @@
+# SPDX-FileCopyrightText: 2026 Quibra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the desktop program with what a desktop needs to offer it in its
-# menu, and packs that as a Debian package (cpack, or the "package" target):
+# menu; debian/ makes the Debian package of it (tools/make-deb.sh):
 #   bin/quibra, bin/quibra-launcher      the program and what the menu starts
 #   share/quibra/QuibraHelp.txt          copied into each user's directory
 #   share/applications/quibra.desktop    the menu entry
 #   share/icons/hicolor/*/apps/quibra.*  the icon, as SVG and PNG 16 to 256
 #   share/metainfo/*.metainfo.xml        the software-centre description
+#   share/man/man1/quibra*.1             the manual pages
 include(GNUInstallDirs)
 
 install(TARGETS quibra RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -29,8 +33,15 @@ install(PROGRAMS ${CMAKE_CURRENT_BINARY_DIR}/installed/quibra-launcher
 
 install(FILES res/quibra.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 # Named after its AppStream ID, as software centres look it up.
-install(FILES res/quibra.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
-  RENAME example.quibra.Quibra.metainfo.xml)
+configure_file(res/quibra.metainfo.xml.in quibra.metainfo.xml @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/quibra.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo RENAME example.quibra.Quibra.metainfo.xml)
+
+# With the version and its date.
+foreach(page IN ITEMS quibra quibra-launcher)
+  configure_file(man/${page}.1.in man/${page}.1 @ONLY)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/man/${page}.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
 
 # Every size that tools/make-icons.sh renders from the SVG.
 install(FILES res/quibra.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
@@ -40,23 +51,3 @@ foreach(icon IN LISTS icons)
   install(FILES res/${icon} RENAME quibra.png
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
-
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME quibra)
-set(CPACK_PACKAGE_CONTACT "Quibra maintainers <maintainers@users.noreply.c-seed-f667b345.example>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "pocket-calculator unit converter")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Quibra is a unit converter in the shape of a pocket calculator: type a\n"
-  "number, press the unit it is in and then the unit to convert it to.\n"
-  "It converts temperature, length (with feet and inches), mass, volume,\n"
-  "and yen and dollars at an exchange rate that is kept between runs. It\n"
-  "is also a four-function calculator. Its texts are in Japanese.")
-string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The faces the window asks for; without them Qt falls back to others.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic, fonts-comic-neue")
-include(CPack)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quibra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Turns replay scripts into fuzzer seeds: one byte per token, after a first
 // byte that starts the run with the rate 110.5.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quibra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target: input bytes become a start-up "rate.dat" and a sequence
 // of clicks, typed characters and key presses. After every input it checks
 // what must always hold of the panel and of the rate file.

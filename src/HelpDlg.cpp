@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quibra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "HelpDlg.h"
 
 #include "DialogUnits.h"
@@ -116,6 +119,6 @@ CVersionDlg::CVersionDlg(QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &CVersionDlg::accept);
 
     addIcon(this, applicationIcon(), {11, 10, 20, 20});
-    addText(this, QStringLiteral("Quibra Version 1.22"), {40, 10, 119, 8});
+    addText(this, QStringLiteral("Quibra Version " QUIBRA_VERSION), {40, 10, 119, 8});
     addText(this, QStringLiteral("ポケット電卓の単位換算"), {40, 23, 119, 8});
 }

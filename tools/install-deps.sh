@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quibra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages that building, running or testing Quibra
 # needs, when they are missing, and the locales that the tests run under.
 #   tools/install-deps.sh run      what building and running the program needs
@@ -8,9 +11,10 @@
 set -euo pipefail
 
 run_packages=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-ipafont-gothic fonts-comic-neue)
-package_packages=(dpkg-dev)
+package_packages=(dpkg-dev debhelper libgtest-dev)
 test_packages=(libgtest-dev libbenchmark-dev locales xvfb xauth x11-utils xdotool imagemagick
-               clang libclang-rt-14-dev desktop-file-utils appstream librsvg2-bin)
+               clang libclang-rt-14-dev desktop-file-utils appstream librsvg2-bin
+               lintian devscripts reuse)
 bench_packages=(xvfb xauth x11-utils libx11-dev gcc valgrind)
 test_locales=(de_DE.UTF-8 fr_FR.UTF-8 ja_JP.UTF-8)
 

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quibra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Draws the program's two icons and writes them into res/ as PNG (installed
 # into the desktop's icon theme, shown in documents) and as raw pixels,
 # 8-bit R, G, B, A per pixel, which the program compiles in: raw pixels need

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quibra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The mutation run: plants the one-line faults of tests/mutants.txt one at a
 # time in a private copy of the sources, rebuilds incrementally, runs the
 # fast suite (every test but those labelled slow) and reports each fault as

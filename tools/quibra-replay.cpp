@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quibra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // quibra-replay: drives the converter from key tokens and prints what the
 // panel shows after each of them.
 

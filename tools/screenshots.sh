@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quibra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Screenshots of the desktop program on a private Xvfb display (xvfb-run), on the real
 # X11 platform, driven with xdotool as a person would drive it:
 #   screenshot.png  the main window after 1 2 inch cm (shown in the README)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quibra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor for start-up measurements: a bare dialog of Quibra's shape (41
 // push buttons, two read-only line edits and an icon label at the same
 // places, with the same captions) that does nothing else.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quibra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up of Quibra and of the floor counted in instructions, which unlike
 # the wall clock repeat exactly from run to run: each starts under
 # callgrind on the offscreen platform, shows its window, idles (counting

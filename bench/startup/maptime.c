@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quibra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 /* Starts a program and measures, on the X server, the time from exec to the
  * mapping of its top-level window with the given title; then, after a
  * second of idling, its peak resident memory.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quibra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up time and peak memory of Quibra against the floor, a bare Qt
 # dialog of the same shape. Both run on a private Xvfb display (xvfb-run)
 # without a window manager, on the xcb platform, alternately, RUNS times each.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quibra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the keys leave in the converter's fields, which no display shows
 // (the displays are in the replay traces), and the order of their calls
 // to the panel.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quibra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // gui-replay: drives the real window on the offscreen platform from replay
 // tokens read from standard input, and prints after each token what a
 // person would see: the active window, the focus, the pointer, the display,

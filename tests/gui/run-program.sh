@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quibra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the desktop program on a virtual X server (xvfb-run) in an empty
 # working directory: types 1 2 c into it, closes it with Esc, and expects
 # it to end by itself with status 0 and to have written nothing.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quibra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The launcher's working directory in an empty home: made, given the help
 # file, and given a rate kept where earlier versions worked; what the user
 # keeps there is never overwritten, by the launcher or by an install into

@@ -1,29 +1,53 @@
 #!/usr/bin/env bash
-# Makes the Debian package from a build tree and checks it as a user gets
-# it: the files it holds and its control fields, its desktop entry and
-# AppStream metainfo through their validators, and then, unpacked into a
-# throw-away root, the program started as the menu starts it (the entry's
-# Exec line) on a virtual X server in an empty home. Expects the
-# "Unit Converter" window from the unpacked program, the per-user directory
-# with the help file as its working directory, and the program to end on Esc.
-#   package-test.sh CPACK BUILD-DIRECTORY VERSION
+# SPDX-FileCopyrightText: 2026 Quibra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Makes the Debian package twice with tools/make-deb.sh, each time from a
+# fresh copy of the working tree in a directory of its own, and checks it
+# as a user gets it: the two builds byte for byte the same, lintian clean,
+# the program hardened, the files it holds and its control fields, its
+# desktop entry and AppStream metainfo through their validators, and then,
+# unpacked into a throw-away root, the program started as the menu starts
+# it (the entry's Exec line) on a virtual X server in an empty home.
+# Expects the "Unit Converter" window from the unpacked program, the
+# per-user directory with the help file as its working directory, and the
+# program to end on Esc.
+#   package-test.sh SOURCE-DIRECTORY VERSION
 set -euo pipefail
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s '-screen 0 1024x768x24' "$0" "$@"
 fi
-cpack=$1 build=$2 version=$3
+tree=$1 version=$2
 work=$(mktemp -d)
 trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-"$cpack" --config "$build/CPackConfig.cmake" -B "$work/out" >/dev/null
-deb=$work/out/quibra_${version}_amd64.deb
-[ -f "$deb" ] || fail "no $(basename "$deb") made, only: $(ls "$work/out")"
+# The first with the source package and dh_auto_test, the second without
+# the tests and from a deeper directory: neither the tests, nor the build's
+# path, nor the file times may change what is packed.
+"$tree/tools/make-deb.sh" --source "$work/a" >"$work/a.log" 2>&1 ||
+  fail "tools/make-deb.sh --source: $(tail -40 "$work/a.log")"
+DEB_BUILD_OPTIONS=nocheck "$tree/tools/make-deb.sh" "$work/b/b" >"$work/b.log" 2>&1 ||
+  fail "tools/make-deb.sh: $(tail -40 "$work/b.log")"
+deb=$work/a/quibra_${version}_amd64.deb
+[ -f "$deb" ] || fail "no $(basename "$deb") made, only: $(ls "$work/a")"
+diff <(cd "$work/a" && ls ./*.deb) <(cd "$work/b/b" && ls ./*.deb) >/dev/null ||
+  fail "the two builds made different packages: $(ls "$work/a" "$work/b/b")"
+for package in "$work"/a/*.deb; do
+  cmp -s "$package" "$work/b/b/${package##*/}" ||
+    fail "${package##*/} is not the same from two builds: not reproducible"
+done
+# Overrides are allowed, each with its reason in a comment.
+report=$(lintian --fail-on error,warning "$work/a/quibra_${version}_amd64.changes" 2>/dev/null) ||
+  fail "lintian:"$'\n'"$report"
 
 sizes=(16 22 24 32 48 64 128 256)
 expected=(usr/bin/quibra usr/bin/quibra-launcher usr/share/quibra/QuibraHelp.txt
           usr/share/applications/quibra.desktop usr/share/metainfo/example.quibra.Quibra.metainfo.xml
-          usr/share/icons/hicolor/scalable/apps/quibra.svg)
+          usr/share/icons/hicolor/scalable/apps/quibra.svg
+          usr/share/man/man1/quibra.1.gz usr/share/man/man1/quibra-launcher.1.gz
+          usr/share/doc/quibra/copyright usr/share/doc/quibra/changelog.gz
+          usr/share/lintian/overrides/quibra)
 for size in "${sizes[@]}"; do
   expected+=("usr/share/icons/hicolor/${size}x$size/apps/quibra.png")
 done
@@ -43,6 +67,18 @@ grep -Eq '^Description: .+' <<<"$control" || fail "no description:"$'\n'"$contro
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"
+hardening=$(hardening-check "$root/usr/bin/quibra") || true
+for feature in "Position Independent Executable" "Stack protected" "Fortify Source functions" \
+               "Read-only relocations" "Immediate binding"; do
+  grep -q "^ $feature: yes" <<<"$hardening" || fail "hardening-check: $hardening"
+done
+# The version of debian/changelog, as CMake read it, in the version window
+# and with its date in the metainfo.
+strings -el "$root/usr/bin/quibra" | grep -qxF "Quibra Version $version" ||
+  fail "no 'Quibra Version $version' in the program"
+date=$(date -u -d "$(dpkg-parsechangelog -l "$tree/debian/changelog" -S Date)" +%F)
+grep -qF "<release version=\"$version\" date=\"$date\"/>" "$root"/usr/share/metainfo/*.metainfo.xml ||
+  fail "the metainfo has no release $version of $date"
 # Every PNG is the SVG's image (tools/make-icons.sh renders them), none left
 # behind after an edit of the drawing.
 icons=$root/usr/share/icons/hicolor

@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Quibra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # quibra-replay as a command: arguments or standard input, refused tokens,
 # and the rate kept between runs in the working directory.
 set -uo pipefail

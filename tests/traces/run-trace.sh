@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Quibra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs a replay script through a replay program (quibra-replay, or the GUI
 # tests' gui-replay) and compares its output, and the files it leaves, with
 # what the script expects. A line "#--" starts a new section, which runs
