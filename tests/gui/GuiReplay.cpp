@@ -92,12 +92,20 @@ QKeyEvent keyEvent(QEvent::Type type, const QString& token)
     if (kind == QLatin1String("key")) {
         const QKeyCombination combination = QKeySequence::fromString(rest)[0];
         const Qt::KeyboardModifiers modifiers = combination.keyboardModifiers();
+        // As X11 reports them: printable keys type their character with any
+        // modifier, Ctrl with a letter a control character.
+        const int key = combination.key();
         QString text;
-        if (!(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        if (key >= Qt::Key_Space && key <= Qt::Key_AsciiTilde) {
+            const QChar c(key);
+            text = modifiers & Qt::ControlModifier && c.isLetter() ? QChar(key - 64)
+                   : modifiers & Qt::ShiftModifier                 ? c
+                                                                   : c.toLower();
+        } else if (!(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
             static const QHash<int, QString> texts{
                 {Qt::Key_Return, "\r"}, {Qt::Key_Backspace, "\b"}, {Qt::Key_Delete, "\x7f"},
-                {Qt::Key_Escape, "\x1b"}, {Qt::Key_Space, " "}, {Qt::Key_Tab, "\t"}};
-            text = texts.value(combination.key());
+                {Qt::Key_Escape, "\x1b"}, {Qt::Key_Tab, "\t"}};
+            text = texts.value(key);
         }
         return QKeyEvent(type, combination.key(), modifiers, text);
     }
