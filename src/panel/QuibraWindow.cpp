@@ -3,6 +3,7 @@
 
 #include "QuibraWindow.h"
 
+#include "Announcer.h"
 #include "DialogUnits.h"
 #include "HelpDlg.h"
 #include "KeyButton.h"
@@ -71,6 +72,7 @@ QuibraWindow::QuibraWindow(QWidget* parent)
     rateBox_->setFont(rateFont);
     rateBox_->setTextMargins(-2, 0, -2, 0);
     setUpFocusChain();
+    announcer_ = new Announcer(this);
 
     // Installed on the application so that it sees a key before the focused
     // key does and before the dialog's own Return handling; it takes only
@@ -109,29 +111,33 @@ QLineEdit* QuibraWindow::addTextField(const char* name, int controlId, const Dia
     field->setGeometry(toPixels(rect));
     field->setReadOnly(true);
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // Typing goes to the keys, but a keyboard user can rest on a field and
-    // read it; a right click opens the window's menu.
-    field->setFocusPolicy(Qt::TabFocus);
+    // The keyboard belongs to the keys; a right click opens the window's menu.
+    field->setFocusPolicy(Qt::NoFocus);
     field->setContextMenuPolicy(Qt::NoContextMenu);
     return field;
 }
 
 void QuibraWindow::setUpFocusChain()
 {
-    QList<QWidget*> controls{display_, rateBox_};
-    for (KeyButton* button : keys_)
-        controls << button;
-    controls = inRowOrder(controls);
+    const QList<QWidget*> controls = inRowOrder({keys_.begin(), keys_.end()});
     for (qsizetype i = 1; i < controls.size(); ++i)
         setTabOrder(controls[i - 1], controls[i]);
-    display_->setFocus();
+    controls.first()->setFocus();
 }
 
 template <typename Run>
-void QuibraWindow::runConverter(Run run)
+void QuibraWindow::runConverter(Run run, bool announce)
 {
+    const QString before = display_->text();
     run();
     showSourceKey();
+    if (announce && display_->text() != before)
+        announcer_->announce(display_->text());
+}
+
+KeyId QuibraWindow::keyOf(const QWidget* button) const
+{
+    return keyAt(int(std::find(keys_.begin(), keys_.end(), button) - keys_.begin()));
 }
 
 void QuibraWindow::showSourceKey()
@@ -164,13 +170,17 @@ void QuibraWindow::writeRateBox(std::string_view text) { rateBox_->setText(fromU
 void QuibraWindow::setKeyEnabled(KeyId id, bool on)
 {
     // Disabling the focused key would pass the focus down the chain, over
-    // every key still to be disabled: it goes once, to the key pressed (or
-    // to the display, when the keyboard ran a disabled key), and back when
-    // the keys are enabled again.
+    // every key still to be disabled: it goes once, to the key pressed (or,
+    // when the keyboard ran a disabled key, to where the chain would have
+    // ended), and back when the keys are enabled again.
     if (!on && focusWidget() == key(id)) {
-        QWidget* to = key(lastPushed_)->isEnabled() && lastPushed_ != id
-                          ? static_cast<QWidget*>(key(lastPushed_))
-                          : display_;
+        QWidget* to = key(lastPushed_);
+        if (!to->isEnabled() || lastPushed_ == id) {
+            to = key(id);
+            do
+                to = to->nextInFocusChain();
+            while (qobject_cast<KeyButton*>(to) == nullptr || isUnitKey(keyOf(to)));
+        }
         displacedFocus_ = {id, to};
         to->setFocus();
     }
@@ -216,13 +226,20 @@ bool QuibraWindow::handleKey(const QKeyEvent& event)
     if (handleConvenienceKey(event))
         return true;
     bool handled = false;
-    runConverter([&] {
-        if (const auto message = keyPressMessage(event))
-            handled = dlg_.keyboardFilter(*message);
-        if (!handled)
-            for (const KeyboardMessage& message : characterMessages(event))
-                handled = dlg_.keyboardFilter(message) || handled;
-    });
+    const std::vector<KeyboardMessage> characters = characterMessages(event);
+    // A screen reader echoes the digit or point typed; the number it extends
+    // need not be said again.
+    const bool echoed = characters.size() == 1 && keyForCharacter(characters[0].code) &&
+                        keyIndex(*keyForCharacter(characters[0].code)) <= keyIndex(KeyId::pointKey);
+    runConverter(
+        [&] {
+            if (const auto message = keyPressMessage(event))
+                handled = dlg_.keyboardFilter(*message);
+            if (!handled)
+                for (const KeyboardMessage& message : characters)
+                    handled = dlg_.keyboardFilter(message) || handled;
+        },
+        !echoed);
     return handled;
 }
 
@@ -245,17 +262,13 @@ bool QuibraWindow::handleConvenienceKey(const QKeyEvent& event)
     } else if ((pressed == Qt::Key_Return || pressed == Qt::Key_Enter) &&
                modifiers == Qt::ControlModifier) {
         // Space, which presses a focused button elsewhere, is the sign key.
-        const auto focused = std::find(keys_.begin(), keys_.end(), focusWidget());
-        if (focused != keys_.end() && (*focused)->isEnabled())
-            runConverter([&] { dlg_.press(keyAt(int(focused - keys_.begin()))); });
+        if (auto* focused = qobject_cast<KeyButton*>(focusWidget()); focused && focused->isEnabled())
+            runConverter([&] { dlg_.press(keyOf(focused)); });
     } else if ((pressed == Qt::Key_Up || pressed == Qt::Key_Down || pressed == Qt::Key_Left) &&
                modifiers == Qt::NoModifier) {
         // Right is the erase key.
-        QList<QWidget*> controls{display_, rateBox_};
-        for (KeyButton* button : keys_)
-            controls << button;
         if (focusWidget() != nullptr)
-            if (QWidget* next = neighbour(controls, focusWidget(), pressed))
+            if (QWidget* next = neighbour({keys_.begin(), keys_.end()}, focusWidget(), pressed))
                 next->setFocus(Qt::TabFocusReason);
     } else {
         return false;

@@ -12,6 +12,7 @@
 #include <array>
 #include <optional>
 
+class Announcer;
 class KeyButton;
 class QKeyEvent;
 class QLineEdit;
@@ -57,14 +58,16 @@ private:
     // Every way into the converter ends here, so that what follows a key
     // (the waiting source key) is shown whichever way it came.
     template <typename Run>
-    void runConverter(Run run);
+    void runConverter(Run run, bool announce = true);
     void showSourceKey();
     void openSystemMenu(const QPoint& globalPosition, bool fromKeyboard);
     KeyButton* key(KeyId id) const { return keys_[static_cast<std::size_t>(keyIndex(id))]; }
+    KeyId keyOf(const QWidget* button) const;
 
     std::array<KeyButton*, keyCount> keys_{};
     QLineEdit* display_ = nullptr;
     QLineEdit* rateBox_ = nullptr;
+    Announcer* announcer_ = nullptr;
     QFont displayFont_;
     // The key being pressed; the focused key that a press disabled, and
     // where its focus went.

@@ -4,8 +4,9 @@
 // gui-replay: drives the real window on the offscreen platform from replay
 // tokens read from standard input, and prints after each token what a
 // person would see: the active window, the focus, the pointer, the display,
-// the rate box, the disabled unit keys and the checked one (the source
-// unit that waits for its target). Tokens run one at a time from the
+// the rate box, the disabled unit keys, the checked one (the source unit
+// that waits for its target) and what the window announced to a screen
+// reader. Tokens run one at a time from the
 // event loop, so a token that opens a modal window (a message box, the help
 // window, the window menu) is followed by tokens that act inside it.
 //
@@ -21,6 +22,7 @@
 //                   controls: geometry, caption, font, accessible name and
 //                   description, tooltip
 
+#include "Announcer.h"
 #include "QuibraWindow.h"
 #include "TextPanel.h"
 
@@ -184,6 +186,7 @@ public:
         }
         pending_ = QString::fromStdString(tokens_[index_++]);
         focusChanges_ = 0;
+        announcements_ = main_.findChild<Announcer*>()->count();
         QTimer::singleShot(0, this, &Driver::next);
         run(pending_);
     }
@@ -217,12 +220,17 @@ private:
             if (key->isChecked())
                 checked << name;
         }
+        const auto* announcer = main_.findChild<Announcer*>();
+        const int said = announcer->count() - announcements_;
         const QString line =
             QStringList{pending_, describe(window, main_), focusName,
                         main_.cursor().shape() == Qt::WhatsThisCursor ? "help" : "arrow",
                         field("display"), field("rateBox"),
                         disabled.isEmpty() ? "-" : disabled.join(QLatin1Char(',')),
-                        checked.isEmpty() ? "-" : checked.join(QLatin1Char(','))}
+                        checked.isEmpty() ? "-" : checked.join(QLatin1Char(',')),
+                        said == 0   ? QStringLiteral("-")
+                        : said == 1 ? announcer->lastText()
+                                    : QStringLiteral("%1 (%2 times)").arg(announcer->lastText()).arg(said)}
                 .join(QLatin1Char('\t'));
         std::printf("%s\n", line.toUtf8().constData());
         std::fflush(stdout);
@@ -275,6 +283,7 @@ private:
     std::size_t index_ = 0;
     QString pending_ = QStringLiteral("start");
     int focusChanges_ = 0;
+    int announcements_ = 0;
 };
 
 bool isToken(const std::string& token)
