@@ -3,13 +3,26 @@
 
 #include "KeyButton.h"
 
-#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <qdrawutil.h>
 
-void KeyButton::paintEvent(QPaintEvent* event)
+void KeyButton::setWaiting(bool on)
 {
-    QPushButton::paintEvent(event);
-    QPainter painter(this);
+    if (on == waiting_)
+        return;
+    waiting_ = on;
+    update();
+}
+
+void KeyButton::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    if (waiting_)
+        option.state |= QStyle::State_On;
+    painter.drawControl(QStyle::CE_PushButton, option);
     // Lines only, drawn over the key: a frame widget laid over it instead
     // would fill its background wherever a style sheet gives QWidget one,
     // and hide the caption.

@@ -92,8 +92,6 @@ void QuibraWindow::addKeys()
         button->setAccessibleName(fromUtf8(spec.accessibleName));
         button->setAccessibleDescription(shortcutText(spec));
         button->setToolTip(shortcutText(spec));
-        // Checked while it waits as the source of a conversion.
-        button->setCheckable(isUnitKey(spec.id));
         button->setGeometry(toPixels(spec.rect));
         // Enter computes; it never clicks the focused key.
         button->setAutoDefault(false);
@@ -126,13 +124,18 @@ void QuibraWindow::setUpFocusChain()
 }
 
 template <typename Run>
-void QuibraWindow::runConverter(Run run, bool announce)
+void QuibraWindow::runConverter(Run run, bool announceDisplay)
 {
     const QString before = display_->text();
+    const int sourceBefore = dlg_.unitCode;
     run();
-    showSourceKey();
-    if (announce && display_->text() != before)
-        announcer_->announce(display_->text());
+    QStringList news;
+    if (announceDisplay && display_->text() != before)
+        news << display_->text();
+    if (const KeyButton* source = showSourceKey(); source && dlg_.unitCode != sourceBefore)
+        news << source->accessibleName() + QStringLiteral("から換算");
+    if (!news.isEmpty())
+        announcer_->announce(news.join(QStringLiteral("、")));
 }
 
 KeyId QuibraWindow::keyOf(const QWidget* button) const
@@ -140,10 +143,15 @@ KeyId QuibraWindow::keyOf(const QWidget* button) const
     return keyAt(int(std::find(keys_.begin(), keys_.end(), button) - keys_.begin()));
 }
 
-void QuibraWindow::showSourceKey()
+const KeyButton* QuibraWindow::showSourceKey()
 {
-    for (int i = 0; i < unitKeyCount; ++i)
-        key(unitKeyAt(i))->setChecked(unitCodeOf(unitKeyAt(i)) == dlg_.unitCode);
+    const KeyButton* source = nullptr;
+    for (int i = 0; i < unitKeyCount; ++i) {
+        KeyButton* button = key(unitKeyAt(i));
+        button->setWaiting(unitCodeOf(unitKeyAt(i)) == dlg_.unitCode);
+        source = button->isWaiting() ? button : source;
+    }
+    return source;
 }
 
 void QuibraWindow::initDialog() { dlg_.initDialog(); }

@@ -55,11 +55,15 @@ private:
     void setUpFocusChain();
     bool handleKey(const QKeyEvent& event);
     bool handleConvenienceKey(const QKeyEvent& event);
-    // Every way into the converter ends here, so that what follows a key
-    // (the waiting source key) is shown whichever way it came.
+    // Every way into the converter goes through here, so that what follows
+    // a key is shown, and announced to a screen reader, whichever way it
+    // came: the display's new value, and the source unit when one begins
+    // to wait.
     template <typename Run>
-    void runConverter(Run run, bool announce = true);
-    void showSourceKey();
+    void runConverter(Run run, bool announceDisplay = true);
+    // Shows the key of the unit that waits for its target pressed in, and
+    // returns it.
+    const KeyButton* showSourceKey();
     void openSystemMenu(const QPoint& globalPosition, bool fromKeyboard);
     KeyButton* key(KeyId id) const { return keys_[static_cast<std::size_t>(keyIndex(id))]; }
     KeyId keyOf(const QWidget* button) const;

@@ -4,7 +4,7 @@
 // gui-replay: drives the real window on the offscreen platform from replay
 // tokens read from standard input, and prints after each token what a
 // person would see: the active window, the focus, the pointer, the display,
-// the rate box, the disabled unit keys, the checked one (the source unit
+// the rate box, the disabled unit keys, the one pressed in (the source unit
 // that waits for its target) and what the window announced to a screen
 // reader. Tokens run one at a time from the
 // event loop, so a token that opens a modal window (a message box, the help
@@ -23,6 +23,7 @@
 //                   description, tooltip
 
 #include "Announcer.h"
+#include "KeyButton.h"
 #include "QuibraWindow.h"
 #include "TextPanel.h"
 
@@ -127,7 +128,7 @@ QPoint pointOf(const QString& token)
 QString caption(const QWidget* control)
 {
     if (const auto* button = qobject_cast<const QAbstractButton*>(control))
-        return button->text() + (button->isCheckable() ? " (checkable)" : "");
+        return button->text();
     if (const auto* field = qobject_cast<const QLineEdit*>(control))
         return field->text() + (field->isReadOnly() ? " (read-only)" : "");
     if (const auto* area = qobject_cast<const QPlainTextEdit*>(control))
@@ -214,10 +215,10 @@ private:
         QStringList checked;
         for (int i = 0; i < unitKeyCount; ++i) {
             const auto name = QString::fromUtf8(keySpec(unitKeyAt(i)).name.data());
-            const auto* key = main_.findChild<QAbstractButton*>(name);
+            const auto* key = main_.findChild<KeyButton*>(name);
             if (!key->isEnabled())
                 disabled << name;
-            if (key->isChecked())
+            if (key->isWaiting())
                 checked << name;
         }
         const auto* announcer = main_.findChild<Announcer*>();

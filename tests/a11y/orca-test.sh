@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quibra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The program under the Orca screen reader, on a private X server, D-Bus
+# session and accessibility bus, with speech going to a silent voice: what
+# Orca would say is the "SPEECH OUTPUT" of its debug log. Expects the
+# display's new value spoken after a typed conversion and after one made by
+# Tab and Ctrl+Enter alone, and a message box's text.
+#   orca-test.sh PROGRAM
+set -u
+if [ -z "${ORCA_TEST_INNER:-}" ]; then
+  # In a PID namespace of its own where it may: Orca will not start beside
+  # another Orca of the same user, and everything dies with the namespace.
+  export ORCA_TEST_INNER=1
+  run=(xvfb-run -a -s '-screen 0 800x600x24' dbus-run-session -- bash "$0" "$@")
+  unshare -pf --mount-proc true 2>/dev/null &&
+    exec unshare -pf --kill-child --mount-proc bash -c '"$@" & wait $!' bash "${run[@]}"
+  exec "${run[@]}"
+fi
+program=$(realpath "$1")
+T=$(mktemp -d)
+trap 'kill -9 $(jobs -p) 2>/dev/null; rm -rf "$T"' EXIT
+export HOME=$T XDG_CONFIG_HOME=$T/config XDG_DATA_HOME=$T/data XDG_CACHE_HOME=$T/cache \
+  XDG_RUNTIME_DIR=$T/run GSETTINGS_BACKEND=memory QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+  QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
+log=$T/orca.log
+mkdir -p -m 700 "$T/run" "$T/config/speech-dispatcher" "$T/data/orca" "$T/work"
+printf '%s\n' 'AddModule "dummy" "sd_dummy" ""' 'DefaultModule dummy' 'AudioOutputMethod "alsa"' \
+  'AudioALSADevice "null"' >"$T/config/speech-dispatcher/speechd.conf"
+speech-dispatcher -s -t 0 -C "$T/config/speech-dispatcher" -L "$T" >/dev/null 2>&1 &
+# Read by Orca as it starts: its log line by line, no braille, no sounds.
+cat >"$T/data/orca/orca-customizations.py" <<'PY'
+import orca.debug, orca.settings
+if orca.debug.debugFile:
+    orca.debug.debugFile.reconfigure(line_buffering=True)
+orca.settings.enableBraille = False
+orca.settings.enableSound = False
+PY
+
+said() { sed -n "s/^[0-9:.]* - SPEECH OUTPUT: '\([^']*\)'.*$/\1/p" "$log" | tail -n +"$from"; }
+heard() { # waits up to 10 s for Orca to say a line that the regular expression matches whole
+  for ((i = 0; i < 200; i++)); do
+    said | grep -qxE -- "$1" && { from=$(($(said | wc -l) + from)); return 0; }
+    sleep 0.05
+  done
+  echo "FAIL: Orca did not say '$1'; it said:"; said | sed 's/^/  /'
+  exit 1
+}
+keys() { xdotool key --delay 100 "$@"; }
+
+from=1
+orca --debug-file "$log" >/dev/null 2>&1 &
+for ((i = 0; i < 600; i++)); do grep -q 'ORCA: Starting registry' "$log" 2>/dev/null && break; sleep 0.05; done
+(cd "$T/work" && exec "$program") >/dev/null 2>&1 &
+# There is no window manager to give the window the focus.
+timeout 20 xdotool search --sync --onlyvisible --name '^Unit Converter$' windowfocus --sync
+heard '単位換算 dialog.*'
+keys 1 0 0 c f
+heard 'notification 212\.'
+keys Delete 1 2 Tab Tab Tab Tab Tab Tab Tab Tab ctrl+Return
+heard 'notification インチから換算\.'
+keys shift+Tab shift+Tab shift+Tab shift+Tab
+heard 'センチメートル push button.*'
+keys ctrl+Return
+heard 'notification 30\.48\.'
+keys 6 slash 0 equal
+heard '0では割れません。'
+echo "Orca spoke the results and the message"
