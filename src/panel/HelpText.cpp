@@ -41,6 +41,7 @@ qsizetype partEnd(const QString& text, qsizetype start)
 
 void appendParts(QPlainTextEdit& area, const QString& text, qsizetype start, int showing)
 {
+    area.setProperty(helpTextComingProperty, start < text.size());
     if (start >= text.size())
         return;
     QTimer::singleShot(0, &area, [&area, text, start, showing] {

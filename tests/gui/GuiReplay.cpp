@@ -23,6 +23,7 @@
 //                   description, tooltip
 
 #include "Announcer.h"
+#include "HelpText.h"
 #include "KeyButton.h"
 #include "QuibraWindow.h"
 #include "TextPanel.h"
@@ -76,10 +77,14 @@ QString describe(QWidget* window, QWidget& main)
     }
     QStringList texts;
     if (auto* area = window->findChild<QPlainTextEdit*>()) {
+        // A long help text arrives in parts from the event loop: all of it first.
+        if (!QTest::qWaitFor([area] { return !area->property(helpTextComingProperty).toBool(); }, 60000))
+            texts << QStringLiteral("(still loading)");
         for (QTextBlock block = area->document()->begin(); block.isValid(); block = block.next())
             texts << block.text().replace(QChar(0), QChar(0x2400)); // NUL as its picture
         if (texts.size() > 4)
-            texts = texts.mid(0, 2) << QStringLiteral("…%1 lines…").arg(texts.size()) << texts.last();
+            texts = texts.mid(0, 2) << QStringLiteral("…%1 lines…").arg(texts.size())
+                                    << texts.mid(texts.size() - 2);
     } else {
         for (const QLabel* label : window->findChildren<QLabel*>())
             if (!label->text().isEmpty())

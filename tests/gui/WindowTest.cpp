@@ -2,17 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "GuiTest.h"
-#include "HelpDlg.h"
 #include "HelpText.h"
 #include "Messages.h"
 #include "PanelLook.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTextBlock>
 
 #include <cmath>
 
@@ -49,8 +45,6 @@ private slots:
 
     void rateKeyCaptionSurvivesAStyleSheet();
     void focusFrameStandsOut();
-    void largeFileIsCutAtALineEnd();
-    void largeHelpFileIsShownWhole();
     void shippedHelpFileCoversTheProgram();
 
 private:
@@ -86,36 +80,6 @@ void WindowTest::focusFrameStandsOut()
     for (int x = 0; x < plain.width() / 3; ++x)
         best = std::max(best, contrast(plain.pixelColor(x, y), focused.pixelColor(x, y)));
     QVERIFY2(best >= 3, qPrintable(QStringLiteral("contrast %1").arg(best)));
-}
-
-void WindowTest::largeFileIsCutAtALineEnd()
-{
-    writeFile("help", "line 1\nline 2\nline 3\n");
-    QCOMPARE(tryLoadHelpText("help", 21).value(), QStringLiteral("line 1\nline 2\nline 3\n"));
-    const QString cut = tryLoadHelpText("help", 16).value();
-    QVERIFY2(cut.startsWith(QStringLiteral("line 1\nline 2\n\n（")), qPrintable(cut));
-    QVERIFY(cut.endsWith(QStringLiteral("表示しています。）")));
-}
-
-void WindowTest::largeHelpFileIsShownWhole()
-{
-    // Ten megabytes of short Japanese lines: the window opens with the first
-    // part and fills from the event loop while it is open.
-    const QByteArray line("\x83\x77\x83\x8b\x83\x76\x82\xcc\x8d\x73\x81\x42 Quibra 0123456789\r\n");
-    const int lines = 10 * 1024 * 1024 / int(line.size());
-    writeFile(QLatin1String(helpFileName), line.repeated(lines) + "end");
-    QElapsedTimer timer;
-    timer.start();
-    CHelpDlg help;
-    help.show();
-    const qint64 opened = timer.elapsed();
-    const QTextDocument* text = help.findChild<QPlainTextEdit*>()->document();
-    QVERIFY(text->blockCount() > 1 && text->blockCount() < lines / 10);
-    QTRY_COMPARE_WITH_TIMEOUT(text->blockCount(), lines + 1, 60000);
-    qInfo("10 MB help file: window open after %lld ms, filled after %lld ms", opened,
-          timer.elapsed());
-    QCOMPARE(text->firstBlock().text(), QStringLiteral("ヘルプの行。 Quibra 0123456789"));
-    QCOMPARE(text->lastBlock().text(), QStringLiteral("end"));
 }
 
 void WindowTest::shippedHelpFileCoversTheProgram()
