@@ -3,10 +3,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # The mutation run: plants the one-line faults of tests/mutants.txt one at a
-# time in a private copy of the sources, rebuilds incrementally, runs the
-# fast suite (every test but those labelled package or slow) and reports each fault as
-# killed or survived. The working tree (as it is, committed or not) is
-# never touched.
+# time in a private copy of the working tree (as it is, committed or not),
+# rebuilds incrementally, runs the fast suite (every test but those labelled
+# package or slow) and reports each fault as killed or survived. The
+# working tree itself is never touched.
 #   tools/mutate.sh [PATTERN]   only the faults whose description or file
 #                               matches the grep pattern
 # tests/mutants.txt holds blocks separated by blank lines:
