@@ -7,7 +7,8 @@
 #   tools/install-deps.sh bench    the run packages, and what bench/startup needs
 set -euo pipefail
 
-run_packages=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-ipafont-gothic fonts-comic-neue)
+run_packages=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-ipafont-gothic fonts-comic-neue
+              qt6-base-private-dev pkg-config libwayland-dev wayland-protocols)
 package_packages=(dpkg-dev)
 test_packages=(libgtest-dev libbenchmark-dev locales xvfb xauth x11-utils xdotool imagemagick
                clang libclang-rt-14-dev desktop-file-utils appstream librsvg2-bin)
