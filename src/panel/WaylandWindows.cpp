@@ -14,9 +14,13 @@
 
 namespace {
 
-void* nativeResource(const char* name, QWindow* window)
+void* nativeResource(const char* name, QWindow* window = nullptr)
 {
-    return QGuiApplication::platformNativeInterface()->nativeResourceForWindow(name, window);
+    if (QGuiApplication::platformName() != QLatin1String("wayland"))
+        return nullptr;
+    QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
+    return window != nullptr ? native->nativeResourceForWindow(name, window)
+                             : native->nativeResourceForIntegration(name);
 }
 
 QWindow* windowOf(xdg_toplevel* toplevel)
@@ -137,4 +141,15 @@ extern "C" int wl_proxy_add_listener(wl_proxy* proxy, void (**implementation)(vo
             const_cast<void (**)(void)>(reinterpret_cast<void (*const*)(void)>(&refusingSurface));
     }
     return next(proxy, implementation, data);
+}
+
+bool waylandRoundTrip()
+{
+    auto* display = static_cast<wl_display*>(nativeResource("wl_display"));
+    if (display == nullptr)
+        return false;
+    wl_event_queue* queue = wl_display_create_queue(display);
+    const int status = wl_display_roundtrip_queue(display, queue);
+    wl_event_queue_destroy(queue);
+    return status >= 0;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-// Quibra's fixed-size windows on a Wayland compositor. On any other platform
-// nothing here acts.
+// Quibra's fixed-size windows on a Wayland compositor, and the end of its
+// Wayland connection. On any other platform nothing here acts.
 //
 // A maximized or full-screen state that the compositor configures for a
 // window of fixed size is refused before Qt acknowledges it: the window asks
@@ -16,3 +16,7 @@
 // wl_proxy_add_listener, so the program exports that symbol (see
 // src/panel/CMakeLists.txt).
 
+// Waits until the compositor has handled every request sent so far, reading
+// its answers on a queue of its own. True when that worked; false off
+// Wayland or when the connection has failed.
+bool waylandRoundTrip();
