@@ -11,7 +11,7 @@ run_packages=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-ipafont-gothic 
               qt6-base-private-dev pkg-config libwayland-dev wayland-protocols)
 package_packages=(dpkg-dev)
 test_packages=(libgtest-dev libbenchmark-dev locales xvfb xauth x11-utils xdotool imagemagick
-               clang libclang-rt-14-dev desktop-file-utils appstream librsvg2-bin)
+               clang libclang-rt-14-dev desktop-file-utils appstream librsvg2-bin weston qt6-wayland)
 bench_packages=(xvfb xauth x11-utils libx11-dev gcc valgrind)
 test_locales=(de_DE.UTF-8 fr_FR.UTF-8 ja_JP.UTF-8)
 
