@@ -57,6 +57,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The faces the window asks for; without them Qt falls back to others.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic, fonts-comic-neue")
+# The faces the window asks for, without which Qt falls back to others, and
+# Qt's Wayland platform, without which it runs through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic, fonts-comic-neue, qt6-wayland")
 include(CPack)
