@@ -82,6 +82,29 @@ void settle()
     }
 }
 
+// Until the compositor has answered the window's last frame, with nothing
+// more drawn. Qt 6.4.2's frame thread and QWaylandWindow::reset() both
+// destroy a frame callback that is answered just while the window hides
+// (wl_proxy_unref: Assertion `proxy->refcount > 0' failed; fixed in Qt
+// 6.4.3), so Esc comes, as a person's does, well after the last frame.
+void waitForLastFrame(QWidget* window)
+{
+    struct UpdateRequests final : QObject {
+        bool seen = false;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            seen = seen || event->type() == QEvent::UpdateRequest;
+            return false;
+        }
+    } updates;
+    window->setUpdatesEnabled(false);
+    window->windowHandle()->installEventFilter(&updates);
+    window->windowHandle()->requestUpdate();
+    if (!QTest::qWaitFor([&updates] { return updates.seen; }))
+        fail(QStringLiteral("the compositor answered no frame"));
+    window->windowHandle()->removeEventFilter(&updates);
+}
+
 // Esc struck while Qt dispatches an event from the compositor, as a key
 // from the compositor is, so that the requests that hide the window go out
 // at once; and the compositor still has something to say while the program
@@ -123,6 +146,7 @@ void drive()
     }
 
     // The program's main() takes over once the window has closed.
+    waitForLastFrame(window);
     strikeEscapeFromCompositor(window);
 }
 
