@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "QuibraWindow.h"
+#include "WaylandWindows.h"
 
 #include <QApplication>
 
@@ -13,10 +14,18 @@ public:
 
     int run()
     {
-        QuibraWindow window;
-        window.initDialog();
-        // Ends through Esc or the close box only; Enter computes.
-        window.exec();
+        {
+            QuibraWindow window;
+            window.initDialog();
+            // Ends through Esc or the close box only; Enter computes.
+            window.exec();
+        }
+        // Qt 6.4's Wayland event thread leaves, when stopped, without
+        // cancelling a read that the GUI thread has just prepared for it,
+        // and ~QWaylandDisplay then waits forever for the frame thread,
+        // which waits for that read. A last round trip on a queue of our
+        // own ends with the event thread idle and no read prepared for it.
+        waylandRoundTrip();
         return 0;
     }
 };

@@ -10,12 +10,14 @@
 #   tools/install-deps.sh bench    the run packages, and what bench/startup needs
 set -euo pipefail
 
-run_packages=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-ipafont-gothic fonts-comic-neue)
+run_packages=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-ipafont-gothic fonts-comic-neue
+              qt6-base-private-dev pkg-config libwayland-dev wayland-protocols)
 package_packages=(dpkg-dev debhelper libgtest-dev)
 test_packages=(libgtest-dev libbenchmark-dev locales xvfb xauth x11-utils xdotool imagemagick
                clang libclang-rt-14-dev desktop-file-utils appstream librsvg2-bin
                lintian devscripts reuse
-               orca speech-dispatcher python3-pyatspi at-spi2-core dbus-daemon)
+               orca speech-dispatcher python3-pyatspi at-spi2-core dbus-daemon
+               weston qt6-wayland)
 bench_packages=(xvfb xauth x11-utils libx11-dev gcc valgrind)
 test_locales=(de_DE.UTF-8 fr_FR.UTF-8 ja_JP.UTF-8)
 

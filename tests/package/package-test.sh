@@ -57,7 +57,7 @@ diff -u <(printf '%s\n' "${expected[@]}" | sort) \
 
 control=$(dpkg-deb -f "$deb")
 for field in "Package: quibra" "Version: $version" "Architecture: amd64" "Section: utils" \
-             "Recommends: fonts-ipafont-gothic, fonts-comic-neue"; do
+             "Recommends: fonts-ipafont-gothic, fonts-comic-neue, qt6-wayland"; do
   grep -qxF "$field" <<<"$control" || fail "no '$field' in the control file:"$'\n'"$control"
 done
 # Computed from the program's libraries, so the Qt it links is named.

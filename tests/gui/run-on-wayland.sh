@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quibra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Starts a headless Weston of its own (its own runtime directory and socket)
+# and runs the program with the Wayland driver linked in (WaylandDriver.cpp)
+# on it, RUNS times in a row (20 by default), each in an empty working
+# directory. Every run must end by itself, with status 0, within 20 seconds.
+#   run-on-wayland.sh PATH-TO-DRIVEN-PROGRAM [RUNS]
+set -euo pipefail
+program=$(realpath "$1")
+runs=${2:-20}
+runtime=$(mktemp -d)
+work=$(mktemp -d)
+weston=
+finish() {
+  if [ -n "$weston" ]; then kill "$weston" 2>/dev/null || true; wait "$weston" 2>/dev/null || true; fi
+  rm -rf "$runtime" "$work"
+}
+trap finish EXIT
+export XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=quibra-test QT_QPA_PLATFORM=wayland
+weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 \
+  >"$runtime/weston.log" 2>&1 &
+weston=$!
+for _ in $(seq 100); do
+  [ -S "$runtime/$WAYLAND_DISPLAY" ] && break
+  kill -0 "$weston" 2>/dev/null || break
+  sleep 0.1
+done
+[ -S "$runtime/$WAYLAND_DISPLAY" ] || { echo "weston did not start:"; cat "$runtime/weston.log"; exit 1; }
+
+for run in $(seq "$runs"); do
+  start=$(date +%s%N)
+  status=0
+  (cd "$work" && timeout -k 5 20 "$program") >"$runtime/run.log" 2>&1 || status=$?
+  took=$(( ($(date +%s%N) - start) / 1000000 ))
+  case $status in
+    0) echo "run $run: ended by itself after $took ms" ;;
+    124|137) echo "run $run: still running after 20 s"; cat "$runtime/run.log"; exit 1 ;;
+    *) echo "run $run: status $status"; cat "$runtime/run.log"; exit 1 ;;
+  esac
+done
+echo "$runs of $runs runs passed"
