@@ -38,6 +38,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
@@ -258,9 +259,9 @@ private:
             QGuiApplication::clipboard()->setText(QUrl::fromPercentEncoding(rest.toUtf8()));
         } else if (kind == QLatin1String("move") || kind == QLatin1String("release")) {
             const QPoint at = pointOf(token);
-            QMouseEvent event(kind == QLatin1String("move") ? QEvent::MouseMove
-                                                            : QEvent::MouseButtonRelease,
-                              at, main_.mapToGlobal(at), kind == QLatin1String("move") ? Qt::NoButton : Qt::LeftButton,
+            const bool move = kind == QLatin1String("move");
+            QMouseEvent event(move ? QEvent::MouseMove : QEvent::MouseButtonRelease, at,
+                              main_.mapToGlobal(at), move ? Qt::NoButton : Qt::LeftButton,
                               Qt::NoButton, Qt::NoModifier);
             QApplication::sendEvent(&main_, &event);
         } else if (kind == QLatin1String("rightclick")) {
@@ -292,15 +293,6 @@ private:
     int announcements_ = 0;
 };
 
-bool isToken(const std::string& token)
-{
-    static const QStringList kinds{"click", "type", "keypad", "key", "clipboard", "move",
-                                   "release", "rightclick"};
-    const QString text = QString::fromStdString(token);
-    return text == QLatin1String("menukey") || text == QLatin1String("close") || text == QLatin1String("look") ||
-           (text.contains(QLatin1Char(':')) && kinds.contains(text.section(QLatin1Char(':'), 0, 0)));
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -308,8 +300,10 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     const std::string script{std::istreambuf_iterator<char>(std::cin), {}};
     std::vector<std::string> tokens = scriptTokens(script);
+    static const QRegularExpression valid(QStringLiteral(
+        "^((click|type|keypad|key|clipboard):.*|(move|release|rightclick):\\d+,\\d+|menukey|close|look)$"));
     for (const std::string& token : tokens) {
-        if (!isToken(token)) {
+        if (!valid.match(QString::fromStdString(token)).hasMatch()) {
             std::fprintf(stderr, "gui-replay: unknown token: %s\n", token.c_str());
             return 2;
         }

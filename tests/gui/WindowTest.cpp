@@ -1,13 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Quibra contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "GuiTest.h"
+#include "QuibraWindow.h"
 #include "HelpText.h"
 #include "Messages.h"
 #include "PanelLook.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -28,35 +31,54 @@ double contrast(QColor a, QColor b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+// A part of the window as another process reads it from the X server
+// (ImageMagick's import), so that what Qt merely queued does not count.
+QImage grabFromOutside(const QWidget& window, const QRect& area)
+{
+    const QString file = QDir::current().filePath(QStringLiteral("grab.png"));
+    const QStringList arguments{"-window", QString::number(window.winId()), file};
+    if (QProcess::execute(QStringLiteral("import"), arguments) != 0)
+        return {};
+    return QImage(file).copy(area);
+}
+
 } // namespace
 
-// What only the pixels show, and the help file's loading; the rest of the
-// windows is in the GUI traces.
+// What only the pixels show; the rest of the windows is in the GUI traces.
+// Run on the offscreen platform, and once more on a real X server.
 class WindowTest final : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { scratch_ = std::make_unique<ScratchDirectory>(); }
+    void init()
+    {
+        QDir::setCurrent(scratch_.path());
+        window_ = std::make_unique<QuibraWindow>();
+        window_->initDialog();
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
     void cleanup()
     {
         qApp->setStyleSheet({});
-        scratch_.reset();
+        window_.reset();
     }
 
     void rateKeyCaptionSurvivesAStyleSheet();
     void focusFrameStandsOut();
+    void pushedLookReachesTheScreenAtOnce();
     void shippedHelpFileCoversTheProgram();
 
 private:
-    std::unique_ptr<ScratchDirectory> scratch_;
+    QTemporaryDir scratch_;
+    std::unique_ptr<QuibraWindow> window_;
 };
 
 void WindowTest::rateKeyCaptionSurvivesAStyleSheet()
 {
     // A theme's or a user's rule for every widget: the Rate key's edge must
-    // not cover its caption. Its pixels are compared with the bare key's.
-    const auto window = openWindow();
-    auto* rate = window->findChild<QPushButton*>("rateKey");
+    // not cover its caption.
+    auto* rate = window_->findChild<QPushButton*>("rateKey");
     qApp->setStyleSheet(QStringLiteral("QWidget { background: white; color: black; }"));
     const QImage styled = rate->grab().toImage();
     int dark = 0;
@@ -68,9 +90,10 @@ void WindowTest::rateKeyCaptionSurvivesAStyleSheet()
 
 void WindowTest::focusFrameStandsOut()
 {
-    const auto window = openWindow();
-    auto* key = window->findChild<QPushButton*>("key5");
+    auto* key = window_->findChild<QPushButton*>("key5");
     const QImage plain = key->grab().toImage();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     key->setFocus();
     const QImage focused = key->grab().toImage();
     // Along the middle row, from the edge inwards: where the focused key
@@ -80,6 +103,24 @@ void WindowTest::focusFrameStandsOut()
     for (int x = 0; x < plain.width() / 3; ++x)
         best = std::max(best, contrast(plain.pixelColor(x, y), focused.pixelColor(x, y)));
     QVERIFY2(best >= 3, qPrintable(QStringLiteral("contrast %1").arg(best)));
+}
+
+void WindowTest::pushedLookReachesTheScreenAtOnce()
+{
+    // What setKeyPushed draws is on the screen when it returns, before the
+    // pause that follows holds the event loop.
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs a real X server");
+    QTest::qWait(300);
+    const QRect key = window_->findChild<QWidget*>(QStringLiteral("key5"))->geometry();
+    const QImage normal = grabFromOutside(*window_, key);
+    QVERIFY(!normal.isNull());
+    // No event loop runs between these calls, as none runs during the pause.
+    window_->setKeyPushed(KeyId::key5, true);
+    const QImage pushed = grabFromOutside(*window_, key);
+    window_->setKeyPushed(KeyId::key5, false);
+    QVERIFY(pushed != normal);
+    QCOMPARE(grabFromOutside(*window_, key), normal);
 }
 
 void WindowTest::shippedHelpFileCoversTheProgram()

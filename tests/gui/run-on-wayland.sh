@@ -40,4 +40,5 @@ for run in $(seq "$runs"); do
     *) echo "run $run: status $status"; cat "$runtime/run.log"; exit 1 ;;
   esac
 done
-echo "$runs of $runs runs passed"
+[ -z "$(ls -A "$work")" ] || { echo "the program wrote: $(ls -A "$work")"; exit 1; }
+echo "$runs of $runs runs passed, nothing written"
