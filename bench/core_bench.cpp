@@ -64,11 +64,13 @@ std::vector<Family> families()
         {"mass", keys({"key2", "lbKey", "kgKey", "gKey", "ozKey", "lbKey", "lbKey", "gKey"})},
         {"volume", keys({"key3", "flOzKey", "galKey", "lKey", "mlKey", "galKey"})},
         {"currency", keys({"key1", "key0", "yenKey", "dollarKey", "dollarKey", "yenKey"})},
-        {"mixed", keys({"key1", "key2", "inchKey", "cmKey", "addKey", "key3", "pointKey", "key5",
-                        "equalsKey", "key2", "pointKey", "key5", "ydKey", "ftKey", "key5", "ftKey",
-                        "key7", "inchKey", "cmKey", "key1", "key0", "key0", "celsiusKey",
-                        "fahrenheitKey", "key2", "lbKey", "kgKey", "key3", "flOzKey", "galKey",
-                        "key1", "key0", "yenKey", "dollarKey", "clearKey"})},
+        {"mixed",
+         keys({"key1",     "key2",  "inchKey",   "cmKey",     "addKey",     "key3",
+               "pointKey", "key5",  "equalsKey", "key2",      "pointKey",   "key5",
+               "ydKey",    "ftKey", "key5",      "ftKey",     "key7",       "inchKey",
+               "cmKey",    "key1",  "key0",      "key0",      "celsiusKey", "fahrenheitKey",
+               "key2",     "lbKey", "kgKey",     "key3",      "flOzKey",    "galKey",
+               "key1",     "key0",  "yenKey",    "dollarKey", "clearKey"})},
     };
 }
 

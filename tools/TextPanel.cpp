@@ -85,8 +85,8 @@ std::string TextPanel::takeRecord(std::string_view label)
     std::string lines;
     for (; reported_ < messages.size(); ++reported_)
         lines += messages[reported_] + '\n';
-    lines += std::string(label) + '\t' + display + '\t' + rateBox + '\t' + disabledUnitKeys() +
-             '\n';
+    lines +=
+        std::string(label) + '\t' + display + '\t' + rateBox + '\t' + disabledUnitKeys() + '\n';
     return lines;
 }
 

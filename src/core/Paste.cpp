@@ -34,9 +34,15 @@ char normalised(char32_t c)
 {
     if (c >= U'０' && c <= U'９')
         return static_cast<char>('0' + (c - U'０'));
-    constexpr std::array<std::pair<char32_t, char>, 9> forms{{
-        {U'．', '.'}, {U'，', ','}, {U'－', '-'}, {U'\u2212', '-'}, {U'＋', '+'},
-        {U'\u3000', ' '}, {U'\u00A0', ' '}, {U'\t', ' '}, {U'\n', ' '}}};
+    constexpr std::array<std::pair<char32_t, char>, 9> forms{{{U'．', '.'},
+                                                              {U'，', ','},
+                                                              {U'－', '-'},
+                                                              {U'\u2212', '-'},
+                                                              {U'＋', '+'},
+                                                              {U'\u3000', ' '},
+                                                              {U'\u00A0', ' '},
+                                                              {U'\t', ' '},
+                                                              {U'\n', ' '}}};
     for (const auto& [form, ascii] : forms)
         if (c == form)
             return ascii;

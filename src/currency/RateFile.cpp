@@ -87,7 +87,8 @@ void removeStaleTemporaries(const std::filesystem::path& target)
 {
     std::error_code error;
     const std::string prefix = target.filename().string() + std::string(temporarySuffix);
-    const std::filesystem::path directory = target.parent_path().empty() ? "." : target.parent_path();
+    const std::filesystem::path directory =
+        target.parent_path().empty() ? "." : target.parent_path();
     for (const auto& entry : std::filesystem::directory_iterator(directory, error)) {
         const std::string name = entry.path().filename().string();
         if (!name.starts_with(prefix))
@@ -105,7 +106,8 @@ void removeStaleTemporaries(const std::filesystem::path& target)
 // The rename is durable only once the directory that holds it is on disk.
 void syncDirectoryOf(const std::filesystem::path& target)
 {
-    const std::filesystem::path directory = target.parent_path().empty() ? "." : target.parent_path();
+    const std::filesystem::path directory =
+        target.parent_path().empty() ? "." : target.parent_path();
     const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return;

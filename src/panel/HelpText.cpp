@@ -114,7 +114,8 @@ std::optional<QString> tryLoadHelpText(const char* path, qsizetype cap)
     if (bytes.size() <= cap)
         return decodeShiftJis(bytes);
     bytes.truncate(bytes.lastIndexOf('\n', cap - 1) + 1);
-    return decodeShiftJis(bytes) + QStringLiteral("\n（ヘルプファイルが大きすぎるため、ここまでを表示しています。）");
+    return decodeShiftJis(bytes) +
+           QStringLiteral("\n（ヘルプファイルが大きすぎるため、ここまでを表示しています。）");
 }
 
 void showInParts(QPlainTextEdit& area, const QString& text)

@@ -26,4 +26,3 @@ std::vector<KeyboardMessage> characterMessages(const QKeyEvent& event);
 // description tell them: its characters and key of the keyboard tables,
 // then the way every key can be pressed.
 QString shortcutText(const KeySpec& key);
-

@@ -270,7 +270,8 @@ bool QuibraWindow::handleConvenienceKey(const QKeyEvent& event)
     } else if ((pressed == Qt::Key_Return || pressed == Qt::Key_Enter) &&
                modifiers == Qt::ControlModifier) {
         // Space, which presses a focused button elsewhere, is the sign key.
-        if (auto* focused = qobject_cast<KeyButton*>(focusWidget()); focused && focused->isEnabled())
+        if (auto* focused = qobject_cast<KeyButton*>(focusWidget());
+            focused && focused->isEnabled())
             runConverter([&] { dlg_.press(keyOf(focused)); });
     } else if ((pressed == Qt::Key_Up || pressed == Qt::Key_Down || pressed == Qt::Key_Left) &&
                modifiers == Qt::NoModifier) {

@@ -79,7 +79,8 @@ QString describe(QWidget* window, QWidget& main)
     QStringList texts;
     if (auto* area = window->findChild<QPlainTextEdit*>()) {
         // A long help text arrives in parts from the event loop: all of it first.
-        if (!QTest::qWaitFor([area] { return !area->property(helpTextComingProperty).toBool(); }, 60000))
+        if (!QTest::qWaitFor([area] { return !area->property(helpTextComingProperty).toBool(); },
+                             60000))
             texts << QStringLiteral("(still loading)");
         for (QTextBlock block = area->document()->begin(); block.isValid(); block = block.next())
             texts << block.text().replace(QChar(0), QChar(0x2400)); // NUL as its picture
@@ -111,9 +112,11 @@ QKeyEvent keyEvent(QEvent::Type type, const QString& token)
                    : modifiers & Qt::ShiftModifier                 ? c
                                                                    : c.toLower();
         } else if (!(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
-            static const QHash<int, QString> texts{
-                {Qt::Key_Return, "\r"}, {Qt::Key_Backspace, "\b"}, {Qt::Key_Delete, "\x7f"},
-                {Qt::Key_Escape, "\x1b"}, {Qt::Key_Tab, "\t"}};
+            static const QHash<int, QString> texts{{Qt::Key_Return, "\r"},
+                                                   {Qt::Key_Backspace, "\b"},
+                                                   {Qt::Key_Delete, "\x7f"},
+                                                   {Qt::Key_Escape, "\x1b"},
+                                                   {Qt::Key_Tab, "\t"}};
             text = texts.value(key);
         }
         return QKeyEvent(type, combination.key(), modifiers, text);
@@ -150,19 +153,28 @@ void printLook(const QWidget* window)
         const QFontInfo font(w->font());
         return QStringLiteral("%1 %2pt").arg(font.family()).arg(font.pointSize());
     };
-    const auto size = [](QSize s) { return QStringLiteral("%1x%2").arg(s.width()).arg(s.height()); };
-    QStringList lines{QStringList{"look", window->windowTitle(), size(window->size()),
-                                  window->minimumSize() == window->maximumSize() ? "fixed" : "sizable",
-                                  window->windowFlags() & Qt::WindowMaximizeButtonHint ? "maximize" : "no maximize",
-                                  fontName(window), window->accessibleName()}
+    const auto size = [](QSize s) {
+        return QStringLiteral("%1x%2").arg(s.width()).arg(s.height());
+    };
+    QStringList lines{QStringList{
+        "look", window->windowTitle(), size(window->size()),
+        window->minimumSize() == window->maximumSize() ? "fixed" : "sizable",
+        window->windowFlags() & Qt::WindowMaximizeButtonHint ? "maximize" : "no maximize",
+        fontName(window), window->accessibleName()}
                           .join(QLatin1Char('\t'))};
     for (const QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         const QRect r = control->geometry();
-        lines << QStringList{"look", control->objectName(), control->property(controlIdProperty).toString(),
+        lines << QStringList{"look",
+                             control->objectName(),
+                             control->property(controlIdProperty).toString(),
                              QStringLiteral("%1,%2 %3").arg(r.x()).arg(r.y()).arg(size(r.size())),
-                             caption(control), fontName(control), control->accessibleName(),
+                             caption(control),
+                             fontName(control),
+                             control->accessibleName(),
                              control->accessibleDescription(),
-                             control->toolTip() == control->accessibleDescription() ? "=" : control->toolTip()}
+                             control->toolTip() == control->accessibleDescription()
+                                 ? "="
+                                 : control->toolTip()}
                      .join(QLatin1Char('\t'));
     }
     std::printf("%s\n", lines.join(QLatin1Char('\n')).toUtf8().constData());
@@ -230,14 +242,18 @@ private:
         const auto* announcer = main_.findChild<Announcer*>();
         const int said = announcer->count() - announcements_;
         const QString line =
-            QStringList{pending_, describe(window, main_), focusName,
+            QStringList{pending_,
+                        describe(window, main_),
+                        focusName,
                         main_.cursor().shape() == Qt::WhatsThisCursor ? "help" : "arrow",
-                        field("display"), field("rateBox"),
+                        field("display"),
+                        field("rateBox"),
                         disabled.isEmpty() ? "-" : disabled.join(QLatin1Char(',')),
                         checked.isEmpty() ? "-" : checked.join(QLatin1Char(',')),
-                        said == 0   ? QStringLiteral("-")
-                        : said == 1 ? announcer->lastText()
-                                    : QStringLiteral("%1 (%2 times)").arg(announcer->lastText()).arg(said)}
+                        said == 0 ? QStringLiteral("-")
+                        : said == 1
+                            ? announcer->lastText()
+                            : QStringLiteral("%1 (%2 times)").arg(announcer->lastText()).arg(said)}
                 .join(QLatin1Char('\t'));
         std::printf("%s\n", line.toUtf8().constData());
         std::fflush(stdout);
@@ -271,7 +287,8 @@ private:
                                     main_.mapToGlobal(at));
             QApplication::sendEvent(target, &event);
         } else if (kind == QLatin1String("menukey")) {
-            QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(), focus->mapToGlobal(QPoint()));
+            QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(),
+                                    focus->mapToGlobal(QPoint()));
             QApplication::sendEvent(focus, &event);
         } else if (kind == QLatin1String("close")) {
             window->close();
@@ -281,7 +298,8 @@ private:
             QKeyEvent press = keyEvent(QEvent::KeyPress, token);
             QApplication::sendEvent(focus, &press);
             QKeyEvent release = keyEvent(QEvent::KeyRelease, token);
-            QApplication::sendEvent(window->focusWidget() ? window->focusWidget() : window, &release);
+            QApplication::sendEvent(window->focusWidget() ? window->focusWidget() : window,
+                                    &release);
         }
     }
 
@@ -300,8 +318,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     const std::string script{std::istreambuf_iterator<char>(std::cin), {}};
     std::vector<std::string> tokens = scriptTokens(script);
-    static const QRegularExpression valid(QStringLiteral(
-        "^((click|type|keypad|key|clipboard):.*|(move|release|rightclick):\\d+,\\d+|menukey|close|look)$"));
+    static const QRegularExpression valid(
+        QStringLiteral("^((click|type|keypad|key|clipboard):.*|(move|release|rightclick):\\d+,\\d+|"
+                       "menukey|close|look)$"));
     for (const std::string& token : tokens) {
         if (!valid.match(QString::fromStdString(token)).hasMatch()) {
             std::fprintf(stderr, "gui-replay: unknown token: %s\n", token.c_str());

@@ -121,7 +121,8 @@ void strikeEscapeFromCompositor(QuibraWindow* window)
         wl_callback_destroy(callback);
         auto* converter = static_cast<QuibraWindow*>(data);
         QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b"));
-        QApplication::sendEvent(converter->focusWidget() ? converter->focusWidget() : converter, &key);
+        QApplication::sendEvent(converter->focusWidget() ? converter->focusWidget() : converter,
+                                &key);
         wl_callback_destroy(wl_display_sync(display()));
     }};
     wl_callback_add_listener(wl_display_sync(display()), &escape, window);

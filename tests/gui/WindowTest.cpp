@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Quibra contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "QuibraWindow.h"
 #include "HelpText.h"
 #include "Messages.h"
 #include "PanelLook.h"
+#include "QuibraWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -135,9 +135,9 @@ void WindowTest::shippedHelpFileCoversTheProgram()
          {message::rateNotEntered, message::rateWrongForm, message::rateCompletedWithZero,
           message::rateCut, message::rateNotSaved, message::rateMissing, message::pasteNotANumber})
         QVERIFY2(text.contains(fromUtf8(message).remove(QLatin1Char('\n'))), message.data());
-    for (const char* topic : {"5 ft 7 inch", "Enter", "Delete", "BackSpace", "Ctrl+C", "Ctrl+V",
-                              "Shift+Insert", "Ctrl+Enter", "Tab", "F1", "Esc", "Shift+F10",
-                              ".local/state/quibra", "15"})
+    for (const char* topic :
+         {"5 ft 7 inch", "Enter", "Delete", "BackSpace", "Ctrl+C", "Ctrl+V", "Shift+Insert",
+          "Ctrl+Enter", "Tab", "F1", "Esc", "Shift+F10", ".local/state/quibra", "15"})
         QVERIFY2(text.contains(QLatin1String(topic)), topic);
 }
 
