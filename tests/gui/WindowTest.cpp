@@ -4,6 +4,7 @@
 #include "HelpText.h"
 #include "Messages.h"
 #include "PanelLook.h"
+#include "KeyButton.h"
 #include "QuibraWindow.h"
 
 #include <QApplication>
@@ -66,6 +67,7 @@ private slots:
 
     void rateKeyCaptionSurvivesAStyleSheet();
     void focusFrameStandsOut();
+    void waitingKeyLooksPressedIn();
     void pushedLookReachesTheScreenAtOnce();
     void shippedHelpFileCoversTheProgram();
 
@@ -103,6 +105,14 @@ void WindowTest::focusFrameStandsOut()
     for (int x = 0; x < plain.width() / 3; ++x)
         best = std::max(best, contrast(plain.pixelColor(x, y), focused.pixelColor(x, y)));
     QVERIFY2(best >= 3, qPrintable(QStringLiteral("contrast %1").arg(best)));
+}
+
+void WindowTest::waitingKeyLooksPressedIn()
+{
+    auto* key = window_->findChild<KeyButton*>("mmKey");
+    const QImage plain = key->grab().toImage();
+    key->setWaiting(true);
+    QVERIFY(key->grab().toImage() != plain);
 }
 
 void WindowTest::pushedLookReachesTheScreenAtOnce()
