@@ -33,38 +33,40 @@ std::optional<char32_t> decimalCode(std::string_view text, char32_t limit)
 
 } // namespace
 
-void TextPanel::record(std::string event)
-{
-    if (recordEvents)
-        events.push_back(std::move(event));
-}
-
 void TextPanel::writeDisplay(std::string_view text)
 {
     display = text;
-    record("display " + display);
+    if (recordEvents)
+        events.push_back("display " + display);
 }
 
 void TextPanel::writeRateBox(std::string_view text)
 {
     rateBox = text;
     ++rateBoxWrites;
-    record("rate " + rateBox);
+    if (recordEvents)
+        events.push_back("rate " + rateBox);
 }
 
 void TextPanel::setKeyPushed(KeyId key, bool on)
 {
-    record((on ? "push " : "release ") + std::string(keySpec(key).name));
+    if (recordEvents)
+        events.push_back((on ? "push " : "release ") + std::string(keySpec(key).name));
 }
 
-void TextPanel::pause(int milliseconds) { record("pause " + std::to_string(milliseconds)); }
+void TextPanel::pause(int milliseconds)
+{
+    if (recordEvents)
+        events.push_back("pause " + std::to_string(milliseconds));
+}
 
 void TextPanel::showMessage(std::string_view text, MessageIcon icon)
 {
     std::string line = "message\t" + std::string(iconName(icon)) + '\t';
     for (const char c : text)
         line += c == '\n' ? std::string_view("\\n") : std::string_view(&c, 1);
-    record(line);
+    if (recordEvents)
+        events.push_back(line);
     messages.push_back(std::move(line));
 }
 

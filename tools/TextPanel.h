@@ -49,7 +49,6 @@ public:
     std::vector<std::string> events;
 
 private:
-    void record(std::string event);
     std::size_t reported_ = 0;
 };
 
