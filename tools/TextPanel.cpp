@@ -142,15 +142,21 @@ void TextConverter::apply(const KeyInput& input)
     }
 }
 
-void TextConverter::run(std::string_view script)
+std::vector<KeyInput> parseTokens(const std::vector<std::string>& tokens)
 {
     std::vector<KeyInput> inputs;
-    for (const std::string& token : scriptTokens(script)) {
+    inputs.reserve(tokens.size());
+    for (const std::string& token : tokens) {
         const auto input = parseToken(token);
         if (!input)
-            throw std::invalid_argument("not a token: " + token);
+            throw std::invalid_argument(token);
         inputs.push_back(*input);
     }
-    for (const KeyInput& input : inputs)
+    return inputs;
+}
+
+void TextConverter::run(std::string_view script)
+{
+    for (const KeyInput& input : parseTokens(scriptTokens(script)))
         apply(input);
 }

@@ -60,6 +60,9 @@ using KeyInput = std::variant<Click, KeyboardMessage>;
 
 // A token of quibra-replay: a key name, char:N or vkey:N (N decimal).
 std::optional<KeyInput> parseToken(std::string_view token);
+// All the tokens, checked before any runs: std::invalid_argument names the
+// first that is not one.
+std::vector<KeyInput> parseTokens(const std::vector<std::string>& tokens);
 // The tokens of a script: blanks separate them, '#' comments to the end of
 // its line.
 std::vector<std::string> scriptTokens(std::string_view script);

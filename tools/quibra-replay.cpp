@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <iostream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -28,14 +29,11 @@ int main(int argc, char* argv[])
     }
 
     std::vector<KeyInput> inputs;
-    inputs.reserve(tokens.size());
-    for (const auto& token : tokens) {
-        const auto input = parseToken(token);
-        if (!input) {
-            std::fprintf(stderr, "quibra-replay: unknown token: %s\n", token.c_str());
-            return 2;
-        }
-        inputs.push_back(*input);
+    try {
+        inputs = parseTokens(tokens);
+    } catch (const std::invalid_argument& bad) {
+        std::fprintf(stderr, "quibra-replay: unknown token: %s\n", bad.what());
+        return 2;
     }
 
     TextConverter converter;

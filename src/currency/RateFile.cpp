@@ -6,12 +6,11 @@
 #include "QuibraDlg.h"
 
 #include <cerrno>
+#include <charconv>
+#include <csignal>
 #include <filesystem>
 #include <string>
 #include <system_error>
-
-#include <charconv>
-#include <csignal>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -80,6 +79,11 @@ std::filesystem::path rateFileTarget()
 
 constexpr std::string_view temporarySuffix = ".new-";
 
+std::filesystem::path directoryOf(const std::filesystem::path& file)
+{
+    return file.parent_path().empty() ? "." : file.parent_path();
+}
+
 // Temporary files that a run which died between writing and renaming left
 // beside the target. Those of a process still alive may be another
 // Quibra's write under way, so they stay.
@@ -87,9 +91,7 @@ void removeStaleTemporaries(const std::filesystem::path& target)
 {
     std::error_code error;
     const std::string prefix = target.filename().string() + std::string(temporarySuffix);
-    const std::filesystem::path directory =
-        target.parent_path().empty() ? "." : target.parent_path();
-    for (const auto& entry : std::filesystem::directory_iterator(directory, error)) {
+    for (const auto& entry : std::filesystem::directory_iterator(directoryOf(target), error)) {
         const std::string name = entry.path().filename().string();
         if (!name.starts_with(prefix))
             continue;
@@ -106,9 +108,7 @@ void removeStaleTemporaries(const std::filesystem::path& target)
 // The rename is durable only once the directory that holds it is on disk.
 void syncDirectoryOf(const std::filesystem::path& target)
 {
-    const std::filesystem::path directory =
-        target.parent_path().empty() ? "." : target.parent_path();
-    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(directoryOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return;
     ::fsync(fd);
