@@ -10,6 +10,7 @@
 #include <QFont>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 class Announcer;
@@ -59,8 +60,7 @@ private:
     // a key is shown, and announced to a screen reader, whichever way it
     // came: the display's new value, and the source unit when one begins
     // to wait.
-    template <typename Run>
-    void runConverter(Run run, bool announceDisplay = true);
+    void runConverter(const std::function<void()>& run, bool announceDisplay = true);
     // Shows the key of the unit that waits for its target pressed in, and
     // returns it.
     const KeyButton* showSourceKey();
