@@ -28,8 +28,8 @@ int main(int argc, char* argv[])
                 std::cerr << argv[i] << ": not a token: " << token << '\n';
                 return 2;
             }
-            if (const auto byte = byteOfToken(token))
-                seed += static_cast<char>(*byte);
+            if (const auto bytes = bytesOfToken(token))
+                seed += *bytes;
         }
         const std::string name = std::string(argv[1]) + "/seed-" + std::to_string(i - 1);
         std::ofstream(name, std::ios::binary) << seed;

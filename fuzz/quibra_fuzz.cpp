@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // libFuzzer target: input bytes become a start-up "rate.dat" and a sequence
-// of clicks, typed characters and key presses. After every input it checks
+// of clicks, typed characters, key presses and pastes. After every input it checks
 // what must always hold of the panel and of the rate file.
 
 #include "KeyBytes.h"
 #include "Messages.h"
-#include "core/NumberText.h"
+#include "core/Utf8.h"
 #include "units/Conversions.h"
 
 #include <array>
@@ -83,7 +83,7 @@ void checkPanel(const TextPanel& panel, const CQuibraDlg& dialog)
 {
     if (panel.display != dialog.numberBuffer)
         fail("display and number text differ", panel.display + " / " + dialog.numberBuffer);
-    if (characterCount(panel.display) > 37)
+    if (utf8::characterCount(panel.display) >= CQuibraDlg::numberCapacity)
         fail("display text too long", panel.display);
     // The unit keys run by quantity: each key agrees with the one before it
     // unless a new quantity begins.
@@ -136,19 +136,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const TextPanel& panel = converter.panel;
     checkPanel(panel, converter.dialog);
 
-    for (std::size_t i = used; i < size; ++i) {
+    for (std::span<const std::uint8_t> bytes(data + used, size - used); !bytes.empty();) {
         const int rateBoxWrites = panel.rateBoxWrites;
         const std::size_t messages = panel.messages.size();
-        converter.apply(inputOfByte(data[i]));
+        converter.apply(takeInput(bytes));
         checkPanel(panel, converter.dialog);
 
         // Only the Rate key writes: the file is checked after each write.
         if (panel.rateBoxWrites != rateBoxWrites) {
             if (panel.rateBox.size() != 5)
                 fail("a rate that is not five characters", panel.rateBox);
-            const bool saveFailed =
-                panel.messages.size() > messages &&
-                panel.messages.back().ends_with(message::rateNotSaved);
+            const bool saveFailed = panel.messages.size() > messages &&
+                                    panel.messages.back().ends_with(message::rateNotSaved);
             if (!saveFailed)
                 expectedFile = panel.rateBox;
             checkRateFile(expectedFile);

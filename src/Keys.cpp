@@ -18,55 +18,50 @@ using D = CQuibraDlg;
 using C = std::array<char32_t, 2>;
 constexpr C none{};
 
-// Key codes of the keyboard table.
-constexpr int enterCode = 13;
-constexpr int rightCode = 39;
-constexpr int deleteCode = 46;
-
 // clang-format off
 constexpr std::array<KeySpec, keyCount> table{{
-    {KeyId::key0, "key0", 1029, "0", "0", at(5, 180), &D::OnButton0, 0, C{U'0'}},
-    {KeyId::key1, "key1", 1030, "1", "1", at(5, 160), &D::OnButton1, 0, C{U'1'}},
-    {KeyId::key2, "key2", 1031, "2", "2", at(29, 160), &D::OnButton2, 0, C{U'2'}},
-    {KeyId::key3, "key3", 1032, "3", "3", at(53, 160), &D::OnButton3, 0, C{U'3'}},
-    {KeyId::key4, "key4", 1033, "4", "4", at(5, 140), &D::OnButton4, 0, C{U'4'}},
-    {KeyId::key5, "key5", 1034, "5", "5", at(29, 140), &D::OnButton5, 0, C{U'5'}},
-    {KeyId::key6, "key6", 1035, "6", "6", at(53, 140), &D::OnButton6, 0, C{U'6'}},
-    {KeyId::key7, "key7", 1024, "7", "7", at(5, 120), &D::OnButton7, 0, C{U'7'}},
-    {KeyId::key8, "key8", 1025, "8", "8", at(29, 120), &D::OnButton8, 0, C{U'8'}},
-    {KeyId::key9, "key9", 1026, "9", "9", at(53, 120), &D::OnButton9, 0, C{U'9'}},
-    {KeyId::pointKey, "pointKey", 1036, "．", "小数点", at(29, 180), &D::OnButtonPeriod, 0, C{U'.'}},
-    {KeyId::signKey, "signKey", 1037, "+/-", "符号反転", at(53, 180), &D::OnButtonSign, 0, C{U' '}},
-    {KeyId::backKey, "backKey", 1028, "→", "一文字消去", at(101, 51), &D::OnButtonBack, rightCode, C{U'\b'}},
-    {KeyId::clearKey, "clearKey", 1027, "CLR", "クリア", at(101, 35), &D::OnButtonClr, deleteCode, none},
-    {KeyId::addKey, "addKey", 1040, "＋", "足す", at(77, 160), &D::OnButtonAdd, 0, C{U'+'}},
-    {KeyId::subtractKey, "subtractKey", 1041, "－", "引く", at(101, 160), &D::OnButtonSub, 0, C{U'-'}},
-    {KeyId::multiplyKey, "multiplyKey", 1038, "×", "掛ける", at(77, 140), &D::OnButtonMulti, 0, C{U'*'}},
-    {KeyId::divideKey, "divideKey", 1039, "÷", "割る", at(101, 140), &D::OnButtonDiv, 0, C{U'/'}},
-    {KeyId::equalsKey, "equalsKey", 1042, "＝", "イコール", {77, 180, 44, largeKey}, &D::OnButtonEqual, enterCode, C{U'='}},
-    {KeyId::swapKey, "swapKey", 1023, "a⇔b", "入れ替え", at(101, 67), &D::OnButtonSwap, 0, none},
-    {KeyId::celsiusKey, "celsiusKey", 1001, "ﾟC", "摂氏", at(5, 35), &D::OnButtonCelsius, 0, C{U'C', U'c'}},
-    {KeyId::fahrenheitKey, "fahrenheitKey", 1002, "ﾟF", "華氏", at(29, 35), &D::OnButtonFahrenheit, 0, C{U'F', U'f'}},
-    {KeyId::mmKey, "mmKey", 1003, "mm", "ミリメートル", at(5, 51), &D::OnButtonMm, 0, none},
-    {KeyId::cmKey, "cmKey", 1004, "cm", "センチメートル", at(29, 51), &D::OnButtonCm, 0, none},
-    {KeyId::mKey, "mKey", 1005, "m", "メートル", at(53, 51), &D::OnButtonM, 0, none},
-    {KeyId::kmKey, "kmKey", 1006, "km", "キロメートル", at(77, 51), &D::OnButtonKm, 0, none},
-    {KeyId::inchKey, "inchKey", 1008, "inch", "インチ", at(5, 67), &D::OnButtonInch, 0, none},
-    {KeyId::ftKey, "ftKey", 1009, "ft", "フィート", at(29, 67), &D::OnButtonFt, 0, none},
-    {KeyId::ydKey, "ydKey", 1010, "yd", "ヤード", at(53, 67), &D::OnButtonYd, 0, none},
-    {KeyId::mileKey, "mileKey", 1011, "mile", "マイル", at(77, 67), &D::OnButtonMile, 0, none},
-    {KeyId::gKey, "gKey", 1014, "g", "グラム", at(5, 83), &D::OnButtonG, 0, none},
-    {KeyId::kgKey, "kgKey", 1015, "kg", "キログラム", at(29, 83), &D::OnButtonKg, 0, none},
-    {KeyId::ozKey, "ozKey", 1016, "oz", "オンス", at(53, 83), &D::OnButtonOz, 0, none},
-    {KeyId::lbKey, "lbKey", 1017, "lb", "ポンド", at(77, 83), &D::OnButtonLb, 0, none},
-    {KeyId::mlKey, "mlKey", 1019, "ml", "ミリリットル", at(5, 99), &D::OnButtonMl, 0, none},
-    {KeyId::lKey, "lKey", 1020, "l", "リットル", at(29, 99), &D::OnButtonL, 0, none},
-    {KeyId::flOzKey, "flOzKey", 1021, "fl oz", "液量オンス", at(53, 99), &D::OnButtonFloz, 0, none},
-    {KeyId::galKey, "galKey", 1022, "gal", "ガロン", at(77, 99), &D::OnButtonGal, 0, none},
+    {KeyId::key0, "key0", "0", "0", at(5, 180), &D::OnButton0, 0, C{U'0'}},
+    {KeyId::key1, "key1", "1", "1", at(5, 160), &D::OnButton1, 0, C{U'1'}},
+    {KeyId::key2, "key2", "2", "2", at(29, 160), &D::OnButton2, 0, C{U'2'}},
+    {KeyId::key3, "key3", "3", "3", at(53, 160), &D::OnButton3, 0, C{U'3'}},
+    {KeyId::key4, "key4", "4", "4", at(5, 140), &D::OnButton4, 0, C{U'4'}},
+    {KeyId::key5, "key5", "5", "5", at(29, 140), &D::OnButton5, 0, C{U'5'}},
+    {KeyId::key6, "key6", "6", "6", at(53, 140), &D::OnButton6, 0, C{U'6'}},
+    {KeyId::key7, "key7", "7", "7", at(5, 120), &D::OnButton7, 0, C{U'7'}},
+    {KeyId::key8, "key8", "8", "8", at(29, 120), &D::OnButton8, 0, C{U'8'}},
+    {KeyId::key9, "key9", "9", "9", at(53, 120), &D::OnButton9, 0, C{U'9'}},
+    {KeyId::pointKey, "pointKey", "．", "小数点", at(29, 180), &D::OnButtonPeriod, 0, C{U'.'}},
+    {KeyId::signKey, "signKey", "+/-", "符号反転", at(53, 180), &D::OnButtonSign, 0, C{U' '}},
+    {KeyId::backKey, "backKey", "→", "一文字消去", at(101, 51), &D::OnButtonBack, rightKeyCode, C{U'\b'}},
+    {KeyId::clearKey, "clearKey", "CLR", "クリア", at(101, 35), &D::OnButtonClr, deleteKeyCode, none},
+    {KeyId::addKey, "addKey", "＋", "足す", at(77, 160), &D::OnButtonAdd, 0, C{U'+'}},
+    {KeyId::subtractKey, "subtractKey", "－", "引く", at(101, 160), &D::OnButtonSub, 0, C{U'-'}},
+    {KeyId::multiplyKey, "multiplyKey", "×", "掛ける", at(77, 140), &D::OnButtonMulti, 0, C{U'*'}},
+    {KeyId::divideKey, "divideKey", "÷", "割る", at(101, 140), &D::OnButtonDiv, 0, C{U'/'}},
+    {KeyId::equalsKey, "equalsKey", "＝", "イコール", {77, 180, 44, largeKey}, &D::OnButtonEqual, enterKeyCode, C{U'='}},
+    {KeyId::swapKey, "swapKey", "a⇔b", "入れ替え", at(101, 67), &D::OnButtonSwap, 0, none},
+    {KeyId::celsiusKey, "celsiusKey", "ﾟC", "摂氏", at(5, 35), &D::OnButtonCelsius, 0, C{U'C', U'c'}},
+    {KeyId::fahrenheitKey, "fahrenheitKey", "ﾟF", "華氏", at(29, 35), &D::OnButtonFahrenheit, 0, C{U'F', U'f'}},
+    {KeyId::mmKey, "mmKey", "mm", "ミリメートル", at(5, 51), &D::OnButtonMm, 0, none},
+    {KeyId::cmKey, "cmKey", "cm", "センチメートル", at(29, 51), &D::OnButtonCm, 0, none},
+    {KeyId::mKey, "mKey", "m", "メートル", at(53, 51), &D::OnButtonM, 0, none},
+    {KeyId::kmKey, "kmKey", "km", "キロメートル", at(77, 51), &D::OnButtonKm, 0, none},
+    {KeyId::inchKey, "inchKey", "inch", "インチ", at(5, 67), &D::OnButtonInch, 0, none},
+    {KeyId::ftKey, "ftKey", "ft", "フィート", at(29, 67), &D::OnButtonFt, 0, none},
+    {KeyId::ydKey, "ydKey", "yd", "ヤード", at(53, 67), &D::OnButtonYd, 0, none},
+    {KeyId::mileKey, "mileKey", "mile", "マイル", at(77, 67), &D::OnButtonMile, 0, none},
+    {KeyId::gKey, "gKey", "g", "グラム", at(5, 83), &D::OnButtonG, 0, none},
+    {KeyId::kgKey, "kgKey", "kg", "キログラム", at(29, 83), &D::OnButtonKg, 0, none},
+    {KeyId::ozKey, "ozKey", "oz", "オンス", at(53, 83), &D::OnButtonOz, 0, none},
+    {KeyId::lbKey, "lbKey", "lb", "ポンド", at(77, 83), &D::OnButtonLb, 0, none},
+    {KeyId::mlKey, "mlKey", "ml", "ミリリットル", at(5, 99), &D::OnButtonMl, 0, none},
+    {KeyId::lKey, "lKey", "l", "リットル", at(29, 99), &D::OnButtonL, 0, none},
+    {KeyId::flOzKey, "flOzKey", "fl oz", "液量オンス", at(53, 99), &D::OnButtonFloz, 0, none},
+    {KeyId::galKey, "galKey", "gal", "ガロン", at(77, 99), &D::OnButtonGal, 0, none},
     // 92 is the yen key of Japanese keyboards; some report it as U+00A5.
-    {KeyId::yenKey, "yenKey", 1012, "￥", "円", at(77, 120), &D::OnButtonYen, 0, C{U'\\', U'\u00A5'}},
-    {KeyId::dollarKey, "dollarKey", 1018, "$", "ドル", at(101, 120), &D::OnButtonDollar, 0, C{U'$'}},
-    {KeyId::rateKey, "rateKey", 1043, "Rate", "為替レート設定", at(101, 99), &D::OnButtonRate, 0, C{U'R', U'r'}},
+    {KeyId::yenKey, "yenKey", "￥", "円", at(77, 120), &D::OnButtonYen, 0, C{U'\\', U'\u00A5'}},
+    {KeyId::dollarKey, "dollarKey", "$", "ドル", at(101, 120), &D::OnButtonDollar, 0, C{U'$'}},
+    {KeyId::rateKey, "rateKey", "Rate", "為替レート設定", at(101, 99), &D::OnButtonRate, 0, C{U'R', U'r'}},
 }};
 // clang-format on
 
@@ -97,11 +92,6 @@ const KeySpec& keySpec(KeyId key) { return table[static_cast<std::size_t>(keyInd
 std::optional<KeyId> keyByName(std::string_view name)
 {
     return findKey([name](const KeySpec& key) { return key.name == name; });
-}
-
-std::optional<KeyId> keyByControlId(int controlId)
-{
-    return findKey([controlId](const KeySpec& key) { return key.controlId == controlId; });
 }
 
 std::optional<KeyId> keyForKeyCode(int keyCode)

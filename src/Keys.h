@@ -49,8 +49,7 @@ using KeyHandler = void (CQuibraDlg::*)();
 
 struct KeySpec {
     KeyId id;
-    std::string_view name; // objectName in the window, token in quibra-replay
-    int controlId;
+    std::string_view name;           // objectName in the window, token in quibra-replay
     std::string_view caption;        // UTF-8, exactly as the key shows it
     std::string_view accessibleName; // what a screen reader speaks
     DialogRect rect;
@@ -62,16 +61,17 @@ struct KeySpec {
 std::span<const KeySpec, keyCount> allKeys();
 const KeySpec& keySpec(KeyId key);
 std::optional<KeyId> keyByName(std::string_view name);
-std::optional<KeyId> keyByControlId(int controlId);
-// The keyboard tables: a key press by its code (13 Enter, 39 Right, 46 Delete),
-// a typed character by its code.
+// The key codes of the keyboard table's key presses.
+inline constexpr int enterKeyCode = 13;
+inline constexpr int rightKeyCode = 39;
+inline constexpr int deleteKeyCode = 46;
+
+// The keyboard tables: a key press by its code, a typed character by its code.
 std::optional<KeyId> keyForKeyCode(int keyCode);
 std::optional<KeyId> keyForCharacter(char32_t character);
 
 // The panel's other controls.
 inline constexpr DialogRect clientArea{0, 0, 126, 205};
-inline constexpr int displayControlId = 1000;
 inline constexpr DialogRect displayRect{23, 9, 98, 18};
-inline constexpr int rateBoxControlId = 1013;
 inline constexpr DialogRect rateBoxRect{101, 83, 20, 13};
 inline constexpr DialogRect iconRect{3, 8, 20, 20};

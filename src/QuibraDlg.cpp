@@ -26,7 +26,7 @@ bool CQuibraDlg::keyboardFilter(const KeyboardMessage& message)
         key = keyForKeyCode(static_cast<int>(message.code));
     } else {
         // A character that is not in the character table is looked up as a
-        // key code: 13 computes and the apostrophe (39) erases.
+        // key code: a carriage return computes and the apostrophe erases.
         key = keyForCharacter(message.code);
         if (!key)
             key = keyForKeyCode(static_cast<int>(message.code));

@@ -38,6 +38,8 @@ public:
     // digit, then the sign key if it is negative; anything that is not one
     // number brings a message and changes nothing.
     void paste(std::string_view text);
+    // The unit key whose unit waits for its target, if one does.
+    std::optional<KeyId> waitingKey() const;
 
     // Key handlers.
     void OnButton0();
@@ -129,6 +131,7 @@ private:
 
     // Number entry.
     void enterDigit(int digit);
+    void readLengthLimit();
 
     // Arithmetic.
     void operatorKey(KeyId key, void (CQuibraDlg::*routine)(), int code);

@@ -3,6 +3,7 @@
 
 #include "TextPanel.h"
 
+#include <algorithm>
 #include <charconv>
 #include <stdexcept>
 
@@ -29,6 +30,28 @@ std::optional<char32_t> decimalCode(std::string_view text, char32_t limit)
         value > limit)
         return std::nullopt;
     return static_cast<char32_t>(value);
+}
+
+// TEXT of paste:TEXT, its %XX escapes decoded; nothing when a % has no
+// two hex digits after it.
+std::optional<std::string> percentDecoded(std::string_view text)
+{
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '%') {
+            bytes += text[i];
+            continue;
+        }
+        unsigned char byte = 0;
+        const char* digits = text.data() + i + 1;
+        const char* end = digits + std::min<std::size_t>(2, text.size() - i - 1);
+        const auto result = std::from_chars(digits, end, byte, 16);
+        if (result.ec != std::errc{} || result.ptr != digits + 2)
+            return std::nullopt;
+        bytes += static_cast<char>(byte);
+        i += 2;
+    }
+    return bytes;
 }
 
 } // namespace
@@ -106,6 +129,11 @@ std::optional<KeyInput> parseToken(std::string_view token)
     };
     if (auto character = keyboard("char:", KeyboardMessage::Kind::character, 0x10FFFF))
         return character;
+    if (constexpr std::string_view paste = "paste:"; token.starts_with(paste)) {
+        if (auto text = percentDecoded(token.substr(paste.size())))
+            return Paste{std::move(*text)};
+        return std::nullopt;
+    }
     return keyboard("vkey:", KeyboardMessage::Kind::keyPress, 0xFFFF);
 }
 
@@ -137,6 +165,8 @@ void TextConverter::apply(const KeyInput& input)
     if (const auto* click = std::get_if<Click>(&input)) {
         if (panel.isEnabled(click->key))
             dialog.press(click->key);
+    } else if (const auto* paste = std::get_if<Paste>(&input)) {
+        dialog.paste(paste->text);
     } else {
         dialog.keyboardFilter(std::get<KeyboardMessage>(input));
     }

@@ -52,13 +52,18 @@ private:
     std::size_t reported_ = 0;
 };
 
-// One input of the window: a click on a key, or a keyboard message.
+// One input of the window: a click on a key, a keyboard message, or a paste
+// of the clipboard's text (UTF-8, or any bytes).
 struct Click {
     KeyId key;
 };
-using KeyInput = std::variant<Click, KeyboardMessage>;
+struct Paste {
+    std::string text;
+};
+using KeyInput = std::variant<Click, KeyboardMessage, Paste>;
 
-// A token of quibra-replay: a key name, char:N or vkey:N (N decimal).
+// A token of quibra-replay: a key name, char:N or vkey:N (N decimal), or
+// paste:TEXT with any byte of TEXT as % and two hex digits.
 std::optional<KeyInput> parseToken(std::string_view token);
 // All the tokens, checked before any runs: std::invalid_argument names the
 // first that is not one.

@@ -4,21 +4,16 @@
 #include "Messages.h"
 #include "QuibraDlg.h"
 #include "core/NumberText.h"
+#include "core/Utf8.h"
+#include "units/Conversions.h"
 
 #include <cmath>
 
 namespace {
 
-// Byte offset of the character at `index` of a UTF-8 text (or its size).
-std::size_t characterOffset(std::string_view text, int index)
-{
-    std::size_t offset = 0;
-    for (int seen = 0; offset < text.size(); ++offset) {
-        if ((static_cast<unsigned char>(text[offset]) & 0xC0) != 0x80 && seen++ == index)
-            return offset;
-    }
-    return text.size();
-}
+// The most characters the display holds while a number is typed: fifteen
+// digits and the point, and a minus sign besides.
+constexpr int unsignedLengthLimit = 16;
 
 } // namespace
 
@@ -37,8 +32,8 @@ void CQuibraDlg::enterDigit(int digit)
 {
     pressFeedback(keyAt(keyIndex(KeyId::key0) + digit));
     readDisplay();
-    lengthLimit = displayText.starts_with('-') ? 17 : 16;
-    if (characterCount(displayText) == lengthLimit) {
+    readLengthLimit();
+    if (utf8::characterCount(displayText) == lengthLimit) {
         showMessage(message::inputLimit, MessageIcon::information);
         return;
     }
@@ -61,8 +56,13 @@ void CQuibraDlg::enterDigit(int digit)
     entering = 1;
     // The figure typed after ft is its inches; any other pending unit is
     // replaced by the new number.
-    if (unitCode != 16)
-        unitCode = 0;
+    if (unitCode != unit::feet)
+        unitCode = unit::none;
+}
+
+void CQuibraDlg::readLengthLimit()
+{
+    lengthLimit = displayText.starts_with('-') ? unsignedLengthLimit + 1 : unsignedLengthLimit;
 }
 
 void CQuibraDlg::OnButtonPeriod()
@@ -82,8 +82,8 @@ void CQuibraDlg::OnButtonSign()
 {
     pressFeedback(KeyId::signKey);
     readDisplay();
-    lengthLimit = displayText.starts_with('-') ? 17 : 16;
-    if (characterCount(displayText) > lengthLimit) {
+    readLengthLimit();
+    if (utf8::characterCount(displayText) > lengthLimit) {
         showMessage(message::inputLimit, MessageIcon::information);
         return;
     }
@@ -97,9 +97,11 @@ void CQuibraDlg::OnButtonBack()
     pressFeedback(KeyId::backKey);
     if (entering == 1) {
         readDisplay();
-        textLength = characterCount(displayText);
+        textLength = utf8::characterCount(displayText);
         std::string text = numberBuffer;
-        const auto lastCharacter = [&text](int count) { return characterOffset(text, count - 1); };
+        const auto lastCharacter = [&text](int count) {
+            return utf8::characterOffset(text, count - 1);
+        };
         if (pointEntered == 0) {
             if (textLength > 2) {
                 // The last digit before the trailing point goes: 123. becomes 12.
@@ -107,7 +109,7 @@ void CQuibraDlg::OnButtonBack()
                 text += '.';
             } else if (textLength == 2) {
                 // 7. becomes 0. (built anew: g++ 12 -O3 misreads replace() here)
-                text = '0' + text.substr(characterOffset(text, 1));
+                text = '0' + text.substr(utf8::characterOffset(text, 1));
             }
         } else if (textLength > 0) {
             if (text.ends_with('.'))

@@ -175,11 +175,3 @@ double leadingNumber(std::string_view text)
     }
     return negative ? -value : value;
 }
-
-int characterCount(std::string_view text)
-{
-    int count = 0;
-    for (const char c : text)
-        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return count;
-}

@@ -29,6 +29,3 @@ double leadingNumber(std::string_view text);
 inline constexpr std::string_view overflowText = "オーバーフロー";
 inline constexpr std::string_view negativeOverflowText = "-オーバーフロー";
 inline constexpr std::string_view errorText = "エラー";
-
-// Length in characters of a UTF-8 text.
-int characterCount(std::string_view text);

@@ -4,29 +4,11 @@
 #include "Messages.h"
 #include "QuibraDlg.h"
 #include "core/PastedNumber.h"
+#include "core/Utf8.h"
 
 #include <array>
 
 namespace {
-
-// The next character of a UTF-8 text, or U+FFFD for a byte that starts none.
-char32_t takeCharacter(std::string_view& text)
-{
-    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    std::size_t length = byte(0) < 0x80 ? 1 : byte(0) < 0xE0 ? 2 : byte(0) < 0xF0 ? 3 : 4;
-    char32_t c = length == 1 ? byte(0) : byte(0) & (0x7F >> length);
-    if (byte(0) >= 0x80 && byte(0) < 0xC0)
-        length = 0; // a continuation byte cannot start a character
-    for (std::size_t i = 1; i < length; ++i) {
-        if (i >= text.size() || (byte(i) & 0xC0) != 0x80) {
-            length = 0;
-            break;
-        }
-        c = (c << 6) | (byte(i) & 0x3F);
-    }
-    text.remove_prefix(length == 0 ? 1 : length);
-    return length == 0 ? U'\uFFFD' : c;
-}
 
 // Full-width digits, point, comma and signs as their ASCII forms; blanks
 // as a space; anything else as a character that no number holds.
@@ -58,8 +40,11 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 std::optional<PastedNumber> pastedNumber(std::string_view text)
 {
     std::string ascii;
-    while (!text.empty())
-        ascii += normalised(takeCharacter(text));
+    while (!text.empty()) {
+        const utf8::Character character = utf8::firstCharacter(text);
+        ascii += normalised(character.code);
+        text.remove_prefix(character.length);
+    }
     const auto first = ascii.find_first_not_of(' ');
     if (first == std::string::npos)
         return std::nullopt;

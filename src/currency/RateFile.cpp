@@ -4,6 +4,7 @@
 #include "currency/RateFile.h"
 
 #include "QuibraDlg.h"
+#include "core/Utf8.h"
 
 #include <cerrno>
 #include <charconv>
@@ -19,37 +20,6 @@
 namespace {
 
 bool isLineEndOrNul(char c) { return c == '\r' || c == '\n' || c == '\0'; }
-
-// Length of the valid UTF-8 sequence at the start of `text`, 0 if none.
-std::size_t validSequence(std::string_view text)
-{
-    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF)
-        length = 2;
-    else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (text.size() < length || byte(1) < low || byte(1) > high)
-        return 0;
-    for (std::size_t i = 2; i < length; ++i)
-        if (byte(i) < 0x80 || byte(i) > 0xBF)
-            return 0;
-    return length;
-}
 
 bool writeAll(int fd, std::string_view text)
 {
@@ -117,22 +87,6 @@ void syncDirectoryOf(const std::filesystem::path& target)
 
 } // namespace
 
-std::string rateBoxTextOf(std::string_view fileText)
-{
-    std::string text;
-    while (!fileText.empty()) {
-        const std::size_t length = validSequence(fileText);
-        if (length == 0) {
-            text += "\uFFFD";
-            fileText.remove_prefix(1);
-        } else {
-            text += fileText.substr(0, length);
-            fileText.remove_prefix(length);
-        }
-    }
-    return text;
-}
-
 // At most the first five characters count, and a line end or NUL ends the
 // rate. Anything that is not a readable regular file leaves the box empty.
 void CQuibraDlg::readRateFile()
@@ -165,7 +119,7 @@ void CQuibraDlg::readRateFile()
     }
     rateText.assign(read);
     numberText = &rateText;
-    writeRateBox(rateBoxTextOf(rateText));
+    writeRateBox(utf8::withReplacements(rateText));
     ::close(rateFile);
     rateFile = -1;
 }

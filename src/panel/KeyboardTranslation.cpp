@@ -16,10 +16,10 @@ struct KeyCode {
 };
 
 constexpr std::array<KeyCode, 4> keyCodes{{
-    {Qt::Key_Return, 13},
-    {Qt::Key_Enter, 13},
-    {Qt::Key_Right, 39},
-    {Qt::Key_Delete, 46},
+    {Qt::Key_Return, enterKeyCode},
+    {Qt::Key_Enter, enterKeyCode},
+    {Qt::Key_Right, rightKeyCode},
+    {Qt::Key_Delete, deleteKeyCode},
 }};
 
 QString characterName(char32_t character)
@@ -41,11 +41,11 @@ QString characterName(char32_t character)
 QString shortcutText(const KeySpec& key)
 {
     QStringList keys;
-    if (key.keyCode == 13)
+    if (key.keyCode == enterKeyCode)
         keys << QStringLiteral("Enter");
-    if (key.keyCode == 39)
+    if (key.keyCode == rightKeyCode)
         keys << QStringLiteral("→") << QStringLiteral("'");
-    if (key.keyCode == 46)
+    if (key.keyCode == deleteKeyCode)
         keys << QStringLiteral("Delete");
     for (const char32_t character : key.characters)
         if (character != 0)

@@ -15,7 +15,7 @@ class QKeyEvent;
 // What a Qt key event is in the converter's keyboard tables: a Qt key event
 // carries the key press and the character it types together.
 
-// Enter and keypad Enter (13), Right (39), Delete (46).
+// The key presses of the keyboard table: Enter and keypad Enter, Right, Delete.
 std::optional<KeyboardMessage> keyPressMessage(const QKeyEvent& event);
 // The characters the event types. The numeric keypad types like the main
 // keyboard, and its decimal key types the point also where the layout

@@ -10,7 +10,6 @@
 #include "KeyNavigation.h"
 #include "KeyboardTranslation.h"
 #include "PanelLook.h"
-#include "units/Conversions.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -58,10 +57,10 @@ QuibraWindow::QuibraWindow(QWidget* parent)
     icon->setAccessibleName(QStringLiteral("Quibra のアイコン"));
     icon->setAccessibleDescription(QStringLiteral("クリックするとヘルプを開きます（F1）"));
 
-    display_ = addTextField("display", displayControlId, displayRect);
+    display_ = addTextField("display", displayRect);
     display_->setAccessibleName(QStringLiteral("表示"));
     addKeys();
-    rateBox_ = addTextField("rateBox", rateBoxControlId, rateBoxRect);
+    rateBox_ = addTextField("rateBox", rateBoxRect);
     rateBox_->setAccessibleName(QStringLiteral("為替レート（円）"));
     // The Linux gothics' digits are wider than those the layout was made
     // for: drawn narrower and without inner margins, a rate such as 110.5
@@ -87,7 +86,6 @@ void QuibraWindow::addKeys()
         auto* button = new KeyButton(fromUtf8(spec.caption), this);
         button->setSunkenEdge(spec.id == sunkenEdgeKey);
         button->setObjectName(fromUtf8(spec.name));
-        button->setProperty(controlIdProperty, spec.controlId);
         button->setAccessibleName(fromUtf8(spec.accessibleName));
         button->setAccessibleDescription(shortcutText(spec));
         button->setToolTip(button->accessibleDescription());
@@ -100,11 +98,10 @@ void QuibraWindow::addKeys()
     }
 }
 
-QLineEdit* QuibraWindow::addTextField(const char* name, int controlId, const DialogRect& rect)
+QLineEdit* QuibraWindow::addTextField(const char* name, const DialogRect& rect)
 {
     auto* field = new QLineEdit(this);
     field->setObjectName(QLatin1String(name));
-    field->setProperty(controlIdProperty, controlId);
     field->setGeometry(toPixels(rect));
     field->setReadOnly(true);
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -125,13 +122,16 @@ void QuibraWindow::setUpFocusChain()
 void QuibraWindow::runConverter(const std::function<void()>& run, bool announceDisplay)
 {
     const QString before = display_->text();
-    const int sourceBefore = dlg_.unitCode;
+    const std::optional<KeyId> waitingBefore = dlg_.waitingKey();
     run();
     QStringList news;
     if (announceDisplay && display_->text() != before)
         news << display_->text();
-    if (const KeyButton* source = showSourceKey(); source && dlg_.unitCode != sourceBefore)
-        news << source->accessibleName() + QStringLiteral("から換算");
+    const std::optional<KeyId> waiting = dlg_.waitingKey();
+    for (int i = 0; i < unitKeyCount; ++i)
+        key(unitKeyAt(i))->setWaiting(unitKeyAt(i) == waiting);
+    if (waiting && waiting != waitingBefore)
+        news << key(*waiting)->accessibleName() + QStringLiteral("から換算");
     if (!news.isEmpty())
         announcer_->announce(news.join(QStringLiteral("、")));
 }
@@ -139,17 +139,6 @@ void QuibraWindow::runConverter(const std::function<void()>& run, bool announceD
 KeyId QuibraWindow::keyOf(const QWidget* button) const
 {
     return keyAt(int(std::find(keys_.begin(), keys_.end(), button) - keys_.begin()));
-}
-
-const KeyButton* QuibraWindow::showSourceKey()
-{
-    const KeyButton* source = nullptr;
-    for (int i = 0; i < unitKeyCount; ++i) {
-        KeyButton* button = key(unitKeyAt(i));
-        button->setWaiting(unitCodeOf(unitKeyAt(i)) == dlg_.unitCode);
-        source = button->isWaiting() ? button : source;
-    }
-    return source;
 }
 
 void QuibraWindow::initDialog() { dlg_.initDialog(); }

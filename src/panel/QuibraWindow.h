@@ -18,9 +18,6 @@ class KeyButton;
 class QKeyEvent;
 class QLineEdit;
 
-// Each control carries its control id in this property.
-inline constexpr char controlIdProperty[] = "controlId";
-
 // The converter's window: the display, the rate box and the 41 keys, laid
 // out from the key table. It owns the converter and carries out its panel
 // operations; clicks and the keyboard reach the converter through it.
@@ -52,18 +49,15 @@ protected:
 
 private:
     void addKeys();
-    QLineEdit* addTextField(const char* name, int controlId, const DialogRect& rect);
+    QLineEdit* addTextField(const char* name, const DialogRect& rect);
     void setUpFocusChain();
     bool handleKey(const QKeyEvent& event);
     bool handleConvenienceKey(const QKeyEvent& event);
     // Every way into the converter goes through here, so that what follows
     // a key is shown, and announced to a screen reader, whichever way it
     // came: the display's new value, and the source unit when one begins
-    // to wait.
+    // to wait, whose key is shown pressed in while it waits.
     void runConverter(const std::function<void()>& run, bool announceDisplay = true);
-    // Shows the key of the unit that waits for its target pressed in, and
-    // returns it.
-    const KeyButton* showSourceKey();
     void openSystemMenu(const QPoint& globalPosition, bool fromKeyboard);
     KeyButton* key(KeyId id) const { return keys_[static_cast<std::size_t>(keyIndex(id))]; }
     KeyId keyOf(const QWidget* button) const;

@@ -29,6 +29,14 @@ void CQuibraDlg::OnButtonGal() { unitKey(KeyId::galKey); }
 void CQuibraDlg::OnButtonYen() { unitKey(KeyId::yenKey); }
 void CQuibraDlg::OnButtonDollar() { unitKey(KeyId::dollarKey); }
 
+std::optional<KeyId> CQuibraDlg::waitingKey() const
+{
+    for (int i = 0; i < unitKeyCount; ++i)
+        if (unitCodeOf(unitKeyAt(i)) == unitCode)
+            return unitKeyAt(i);
+    return std::nullopt;
+}
+
 // Every unit and currency key but ft: the first press names the source,
 // a press of another key of the same quantity converts, any other press
 // shows the kept value again.

@@ -166,7 +166,7 @@ void printLook(const QWidget* window)
         const QRect r = control->geometry();
         lines << QStringList{"look",
                              control->objectName(),
-                             control->property(controlIdProperty).toString(),
+                             
                              QStringLiteral("%1,%2 %3").arg(r.x()).arg(r.y()).arg(size(r.size())),
                              caption(control),
                              fontName(control),

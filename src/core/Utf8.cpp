@@ -1,0 +1,73 @@
+// SPDX-FileCopyrightText: 2026 Quibra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/Utf8.h"
+
+namespace utf8 {
+
+Character firstCharacter(std::string_view text)
+{
+    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80)
+        return {lead, 1};
+    // The second byte's range rules out the overlong forms (E0, F0), the
+    // surrogates (ED) and what lies above U+10FFFF (F4).
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return {replacement, 1};
+    }
+    char32_t code = lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        if (i == text.size() || byte(i) < low || byte(i) > high)
+            return {replacement, i};
+        code = (code << 6) | (byte(i) & 0x3F);
+        low = 0x80;
+        high = 0xBF;
+    }
+    return {code, length};
+}
+
+int characterCount(std::string_view text)
+{
+    int count = 0;
+    for (; !text.empty(); ++count)
+        text.remove_prefix(firstCharacter(text).length);
+    return count;
+}
+
+std::size_t characterOffset(std::string_view text, int index)
+{
+    std::size_t offset = 0;
+    for (int i = 0; i < index && offset < text.size(); ++i)
+        offset += firstCharacter(text.substr(offset)).length;
+    return offset;
+}
+
+std::string withReplacements(std::string_view bytes)
+{
+    std::string text;
+    while (!bytes.empty()) {
+        const Character character = firstCharacter(bytes);
+        if (character.code == replacement)
+            text += "\uFFFD";
+        else
+            text += bytes.substr(0, character.length);
+        bytes.remove_prefix(character.length);
+    }
+    return text;
+}
+
+} // namespace utf8
