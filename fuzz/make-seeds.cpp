@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quibra contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Turns replay scripts into fuzzer seeds: one byte per token, after a first
+// Turns replay scripts into fuzzer seeds: the bytes of each token, after a first
 // byte that starts the run with the rate 110.5. A character or key code that
 // the fuzzer's bytes do not hold is left out; a token that is none is an
 // error, as everywhere else.

@@ -2,81 +2,189 @@
 # SPDX-FileCopyrightText: 2026 Quibra contributors
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# The mutation run: plants the one-line faults of tests/mutants.txt one at a
-# time in a private copy of the working tree (as it is, committed or not),
-# rebuilds incrementally, runs the fast suite (every test but those labelled
-# package or slow) and reports each fault as killed or survived. The
+# The mutation run: plants one fault at a time in a private copy of the
+# working tree (as it is, committed or not), rebuilds incrementally, runs the
+# tests the fault can reach and reports it as killed or survived. The
 # working tree itself is never touched.
-#   tools/mutate.sh [PATTERN]   only the faults whose description or file
-#                               matches the grep pattern
-# tests/mutants.txt holds blocks separated by blank lines:
+#   tools/mutate.sh [PATTERN]             the hand-written faults of
+#                                         tests/mutants.txt (those whose block
+#                                         matches the grep pattern)
+#   tools/mutate.sh --generate [FILE...]  faults made from the sources, one
+#                                         line each: a statement deleted, a
+#                                         comparison, logical or arithmetic
+#                                         operator swapped, an integer constant
+#                                         off by one, a condition made true or
+#                                         false; by default in the converter
+# A fault is a block; blocks are separated by blank lines:
 #   # what a user would see
-#   FILE
-#   -LINES AS THEY ARE (exactly, with their indentation; once in the file)
+#   FILE[@N]
+#   -LINES AS THEY ARE (exactly, with their indentation; the Nth time they
+#    stand in the file, or the only time)
 #   +THE SAME LINES WITH THE FAULT (a lone + deletes)
+# A generated fault that survives but stands in tests/mutants-equivalent.txt,
+# whose blocks say why no user can ever tell it from the program, counts as
+# equivalent. The last line: mutants: K killed, E equivalent, S survived.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-pattern=${1:-}
+generate=false
+if [ "${1:-}" = --generate ]; then
+  generate=true
+  shift
+fi
 work=$PWD/build/mutate
 source=$work/source
 build=$work/build
+mkdir -p "$work"
 
-rm -rf "$source"
-mkdir -p "$source"
-git ls-files -z --cached --others --exclude-standard | xargs -0 cp --parents -t "$source" 2>/dev/null || true
-# Without debug information: linking is most of a rebuild.
-cmake -S "$source" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O0 \
-  -DQUIBRA_BENCH=OFF >/dev/null
-suite() {
-  ninja -C "$build" >"$work/build.log" 2>&1 || return 2
-  (cd "$build" && ctest -LE "package|slow" -j"$(nproc)" --timeout 120 --stop-on-failure >"$work/test.log" 2>&1)
+if $generate; then
+  [ $# -gt 0 ] || set -- src/core/*.cpp src/units/*.cpp src/currency/*.cpp src/QuibraDlg.cpp src/Keys.cpp
+  perl -e '
+    my @swaps = ([" == ", " != "], [" < ", " <= "], [" > ", " >= "], [" && ", " || "],
+                 [" + ", " - "], [" * ", " / "], [" += ", " -= "], [" *= ", " /= "]);
+    my %other = map { ($_->[0] => $_->[1], $_->[1] => $_->[0]) } @swaps;
+    for my $file (@ARGV) {
+      open my $in, "<", $file or die "no $file\n";
+      my @lines = map { s/\n//r } <$in>;
+      my %seen;
+      my $previous = ";";
+      for my $line (@lines) {
+        my $nth = ++$seen{$line};
+        my $count = grep { $_ eq $line } @lines;
+        my $at = $count > 1 ? "$file\@$nth" : $file;
+        my $fault = sub { print "# generated: $_[0]\n$at\n-$line\n+$_[1]\n\n" };
+        my ($indent) = $line =~ /^(\s*)/;
+        # The code alone: what strings and characters hold, and comments, blanked.
+        (my $code = $line) =~ s/(["\x27])((?:\\.|(?!\1).)*)\1/$1 . " " x length($2) . $1/ge;
+        $code =~ s{//.*}{" " x length($&)}e;
+        next if $code =~ /^\s*(#|$)|static_assert/;
+        my $change = sub { my ($from, $length, $with) = @_; substr(my $copy = $line, $from, $length) = $with; $copy };
+        for my $operator (sort keys %other) {
+          my $from = 0;
+          while ((my $found = index($code, $operator, $from)) >= 0) {
+            $fault->("operator $operator", $change->($found, length $operator, $other{$operator}));
+            $from = $found + 1;
+          }
+        }
+        while ($code =~ /(?<![\w.\x27])\d+(?![\w.\x27])/g) {
+          next if substr($code, 0, $-[0]) =~ /[eE][+-]$/;
+          $fault->("constant $& off by one", $change->($-[0], length $&, $& + 1));
+        }
+        if ($code =~ /^(\s*(?:\} )?(?:else )?)(if|while) (\((?:[^()]++|(?3))*\))(.*)$/ && ($4 eq "" || $4 eq " {")) {
+          my ($head, $keyword, $condition) = ($1, $2, $3);
+          for my $value ($keyword eq "if" ? ("true", "false") : ("false")) {
+            $fault->("condition made $value", $change->(length($head) + length($keyword) + 1, length $condition, "($value)"));
+          }
+        }
+        # A statement alone on its line: an assignment, a call, break or continue.
+        if ($code =~ /^(\s*)(?:[\w.\[\]>*-]+ *(?:[-+*\/]?=|\+\+|--)|\+\+|--|[\w:.>-]+\(|break;|continue;)/
+            && $code =~ /;\s*$/ && $code !~ /^\s*(return|case|const|constexpr|static|auto|using|[A-Z]\w*[&*]? \w)\b/
+            && $previous =~ /[;{}:)]\s*$|^\s*(else|do)\s*$/) {
+          $fault->("statement deleted", "$indent;");
+        }
+        $previous = $code;
+      }
+    }' "$@" >"$work/faults.txt"
+else
+  pattern=${1:-}
+  perl -e 'local $/ = ""; while (<STDIN>) { s/\n*$/\n\n/; print if !length $ARGV[0] || /$ARGV[0]/ }' \
+    "$pattern" <tests/mutants.txt >"$work/faults.txt"
+fi
+
+# Each of two workers (one a core) plants its share of the faults in a copy
+# of its own; the window's tests, which start display servers, take turns.
+workers=$(nproc)
+prepare() { # WORKER
+  local source=$work/source-$1 build=$work/build-$1
+  rm -rf "$source"
+  mkdir -p "$source"
+  git ls-files -z --cached --others --exclude-standard | xargs -0 cp --parents -t "$source" 2>/dev/null || true
+  # Without debug information: linking is most of a rebuild.
+  cmake -S "$source" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O0 \
+    -DQUIBRA_BENCH=OFF >/dev/null
+  ninja -C "$build" >/dev/null
 }
-suite || { echo "the unmutated sources do not pass the fast suite: see $work"; exit 1; }
+# The tests a fault can reach, fastest first: the converter's own (in one
+# locale: the others run the same code), then the window's, the launcher's
+# and the install's. Those of the package and the slow ones stay out.
+run() { # WORKER TARGETS CTEST-ARGUMENTS...
+  local build=$work/build-$1 targets=$2
+  shift 2
+  ninja -C "$build" $targets >"$build/mutant-build.log" 2>&1 || return 2
+  (cd "$build" && ctest "$@" --timeout 120 --stop-on-failure >"$build/mutant-test.log" 2>&1)
+}
+suite() { # WORKER FILE
+  case $2 in
+    src/panel/* | src/HelpDlg* | src/Quibra.cpp | res/*) ;;
+    *) run "$1" "quibra-replay core_tests" -L core -E '\.(de_DE|fr_FR|ja_JP)' || return ;;
+  esac
+  (
+    flock 9
+    run "$1" "" -LE 'core|package|slow' -E '\.de_DE'
+  ) 9>"$work/window-tests.lock"
+}
 
-# Plants the fault of one block (on standard input) in the source copy;
-# prints "FILE<TAB>WHAT", or fails when the lines are not there once.
-plant() {
+# Plants the fault of one block (on standard input) in a source copy, or
+# fails when its lines are not there.
+plant() { # SOURCE
   perl -e '
     local $/; my $block = <STDIN>;
-    my ($what) = $block =~ /^# (.*)$/m;
-    my ($file) = $block =~ /^([^#+\-\n].*)$/m;
+    my ($file, $nth) = $block =~ /^([^#+\-\n][^@\n]*)(?:@(\d+))?$/m;
     my $from = join "", map { substr($_, 1) . "\n" } grep { /^-/ } split /\n/, $block;
     my $to = join "", map { substr($_, 1) . "\n" } grep { /^\+./ } split /\n/, $block;
-    my $path = "$ARGV[0]/$file";
-    open my $in, "<", $path or die "no $file\n"; my $text = <$in>; close $in;
-    my $count = () = $text =~ /^\Q$from\E/mg;
-    die "$file: the lines are not there once\n" unless $count == 1;
-    $text =~ s/^\Q$from\E/$to/m;
-    open my $out, ">", $path or die; print $out $text; close $out;
-    print "$file\t$what\n";
-  ' "$source"
+    open my $in, "<", "$ARGV[0]/$file" or die "no $file\n"; my $text = <$in>; close $in;
+    my @at; push @at, $-[0] while $text =~ /^\Q$from\E/mg;
+    die "$file: the lines are not there once\n" unless $nth ? @at >= $nth : @at == 1;
+    substr($text, $at[($nth || 1) - 1], length $from) = $to;
+    open my $out, ">", "$ARGV[0]/$file" or die; print $out $text; close $out;
+  ' "$1"
 }
 
-killed=0 survived=0 broken=0 started=$SECONDS
-count=$(grep -c '^# ' tests/mutants.txt)
-for ((i = 1; i <= count; i++)); do
-  block=$(awk -v RS= -v n="$i" 'NR == n' tests/mutants.txt)
-  [ -z "$pattern" ] || grep -qE -- "$pattern" <<<"$block" || continue
-  file=$(sed -n '2p' <<<"$block")
-  cp -p "$source/$file" "$work/original"
-  if ! planted=$(plant <<<"$block" 2>&1); then
-    echo "STALE     $planted"
-    broken=$((broken + 1))
-    continue
-  fi
-  what=${planted#*$'\t'}
-  status=0
-  suite || status=$?
-  cp "$work/original" "$source/$file"
-  touch "$source/$file"
-  case $status in
-    0) echo "SURVIVED  $file: $what"; survived=$((survived + 1)) ;;
-    2) echo "NO BUILD  $file: $what"; broken=$((broken + 1)) ;;
-    *) by=$(sed -nE 's/.*Test +#[0-9]+: ([^ ]+) .*\*\*\*.*/\1/p' "$work/test.log" | head -1)
-       echo "killed    $file: $what (by ${by:-?})"
-       killed=$((killed + 1)) ;;
-  esac
+# The faults of tests/mutants-equivalent.txt, each as one line: FILE, the
+# lines as they are and the faulty ones.
+fault_key() { perl -e 'local $/ = ""; while (<STDIN>) { s/^#.*\n//mg; s/\n+$//; s/\n/\\n/g; print "$_\n" }'; }
+fault_key <tests/mutants-equivalent.txt >"$work/equivalent.txt"
+
+worker() { # WORKER: takes every workers-th fault, from the WORKER-th on
+  local source=$work/source-$1 build=$work/build-$1 block file status where by
+  for ((i = $1; i <= count; i += workers)); do
+    block=$(awk -v RS= -v n="$i" 'NR == n' "$work/faults.txt")
+    file=$(sed -n '2{s/@.*//;p}' <<<"$block")
+    where="$(sed -n 2p <<<"$block"): $(sed -n 's/^# //p' <<<"$block"): $(sed -n 's/^- *//p' <<<"$block" | head -1) -> $(sed -n 's/^+ *//p' <<<"$block" | head -1)"
+    cp -p "$source/$file" "$build/original"
+    if ! plant "$source" <<<"$block" 2>/dev/null; then
+      echo "stale	$where"
+      continue
+    fi
+    status=0
+    suite "$1" "$file" || status=$?
+    cp "$build/original" "$source/$file"
+    touch "$source/$file"
+    case $status in
+      0) if grep -qxF -- "$(fault_key <<<"$block")" "$work/equivalent.txt"; then
+           echo "equivalent	$where"
+         else
+           echo "survived	$where"
+           printf '%s\n\n' "$block" >>"$work/survivors-$1.txt"
+         fi ;;
+      2) echo "no build	$where" ;;
+      *) by=$(sed -nE 's/.*Test +#[0-9]+: ([^ ]+) .*\*\*\*.*/\1/p' "$build/mutant-test.log" | head -1)
+         echo "killed	$where (by ${by:-?})" ;;
+    esac
+  done
+}
+
+started=$SECONDS
+count=$(grep -c '^# ' "$work/faults.txt" || true)
+rm -f "$work"/survivors-*.txt "$work"/results-*.txt
+for ((w = 1; w <= workers; w++)); do prepare "$w" & done
+wait
+suite 1 src/Keys.cpp || { echo "the unmutated sources do not pass the tests: see $work"; exit 1; }
+for ((w = 1; w <= workers; w++)); do
+  worker "$w" | tee "$work/results-$w.txt" | grep -v '^killed' &
 done
-[ "$broken" -eq 0 ] || echo "faults that could not be planted or built: $broken"
-echo "time: $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s"
-echo "mutants: $killed killed, $survived survived"
+wait
+cat "$work"/survivors-*.txt >"$work/survivors.txt" 2>/dev/null || true
+tally() { cat "$work"/results-*.txt | grep -c "^$1	" || true; }
+echo "time: $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s; survivors in $work/survivors.txt"
+echo "faults that could not be planted: $(tally stale); that did not build: $(tally 'no build')"
+echo "mutants: $(tally killed) killed, $(tally equivalent) equivalent, $(tally survived) survived"
