@@ -27,9 +27,8 @@ void setUpWindow(QDialog& window, const QString& title, int width, int height)
 
 QLabel* addIcon(QWidget* window, const QIcon& icon, const DialogRect& rect)
 {
-    auto* label = new QLabel(window);
+    auto* label = new IconLabel(icon, QSize(32, 32), window);
     label->setGeometry(toPixels(rect));
-    label->setPixmap(icon.pixmap(QSize(32, 32)));
     label->setAlignment(Qt::AlignCenter);
     return label;
 }

@@ -7,9 +7,12 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QMessageBox>
+#include <QPainter>
 #include <QResource>
+#include <QStyle>
 
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 
@@ -60,15 +63,42 @@ QImage iconImage(const char* name, int size)
     return image;
 }
 
-QIcon applicationIcon()
+namespace {
+
+QIcon compiledInIcon(const char* name, std::initializer_list<int> sizes)
 {
+    // QIcon takes the smallest that is as large as a request, and scales
+    // it down smoothly.
     QIcon icon;
-    for (const int size : {16, 32, 48})
-        icon.addPixmap(QPixmap::fromImage(iconImage("quibra", size)));
+    for (const int size : sizes)
+        icon.addPixmap(QPixmap::fromImage(iconImage(name, size)));
     return icon;
 }
 
-QIcon helpIcon() { return QIcon(QPixmap::fromImage(iconImage("help", 32))); }
+} // namespace
+
+QIcon applicationIcon() { return compiledInIcon("quibra", {16, 24, 32, 48, 64, 128}); }
+
+QIcon helpIcon() { return compiledInIcon("help", {32, 48, 64}); }
+
+IconLabel::IconLabel(const QIcon& icon, QSize size, QWidget* parent)
+    : QLabel(parent)
+    , icon_(icon)
+    , size_(size)
+{
+    // The label's own pixmap is never shown; it makes the label a picture
+    // to screen readers.
+    setPixmap(icon.pixmap(size));
+}
+
+void IconLabel::paintEvent(QPaintEvent*)
+{
+    // The ratio asked for at every paint: a window moved to a screen of
+    // another scale, or whose screen changed its scale, is painted anew.
+    QPainter painter(this);
+    style()->drawItemPixmap(&painter, contentsRect(), int(alignment()),
+                            icon_.pixmap(size_, devicePixelRatioF()));
+}
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QImage>
+#include <QLabel>
 #include <QString>
 
 #include <string_view>
@@ -20,11 +21,29 @@ QFont dialogFont();
 // The display's face, normal weight, at the size the window gives it.
 QFont displayFont();
 
-// Images of a compiled-in icon: "quibra" at 16, 32 and 48 pixels, "help" at 32.
+// Images of a compiled-in icon: "quibra" at 16, 24, 32, 48, 64 and 128
+// pixels, "help" at 32, 48 and 64.
 QImage iconImage(const char* name, int size);
+// Every size of the application icon: the desktop gets them all.
 QIcon applicationIcon();
 // The help window's own icon.
 QIcon helpIcon();
+
+// A picture label that shows an icon at a size in logical pixels, from the
+// art of the size that it takes on the screen it is on. A QLabel's pixmap
+// has one device pixel ratio, the one it was made for; this one follows
+// the window to a screen of another scale.
+class IconLabel final : public QLabel {
+public:
+    IconLabel(const QIcon& icon, QSize size, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QIcon icon_;
+    QSize size_;
+};
 
 inline QString fromUtf8(std::string_view text)
 {

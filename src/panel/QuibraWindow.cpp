@@ -13,7 +13,6 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -47,11 +46,9 @@ QuibraWindow::QuibraWindow(QWidget* parent)
     setFixedSize(toPixels(clientArea.width, clientArea.height));
     setMouseTracking(true);
 
-    auto* icon = new QLabel(this);
-    icon->setGeometry(toPixels(iconRect));
-    icon->setPixmap(QPixmap::fromImage(
-        iconImage("quibra", 32)
-            .scaled(icon->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    const QRect iconPlace = toPixels(iconRect);
+    auto* icon = new IconLabel(windowIcon(), iconPlace.size(), this);
+    icon->setGeometry(iconPlace);
     // The help spot lies over the icon: its pointer events are the window's.
     icon->setAttribute(Qt::WA_TransparentForMouseEvents);
     icon->setAccessibleName(QStringLiteral("Quibra のアイコン"));

@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -70,6 +72,7 @@ private slots:
     void waitingKeyLooksPressedIn();
     void pushedLookReachesTheScreenAtOnce();
     void shippedHelpFileCoversTheProgram();
+    void iconIsSharpOnADenserScreen();
 
 private:
     QTemporaryDir scratch_;
@@ -149,6 +152,32 @@ void WindowTest::shippedHelpFileCoversTheProgram()
          {"5 ft 7 inch", "Enter", "Delete", "BackSpace", "Ctrl+C", "Ctrl+V", "Shift+Insert",
           "Ctrl+Enter", "Tab", "F1", "Esc", "Shift+F10", ".local/state/quibra", "15"})
         QVERIFY2(text.contains(QLatin1String(topic)), topic);
+}
+
+void WindowTest::iconIsSharpOnADenserScreen()
+{
+    // Run with QT_SCALE_FACTOR=2: the icon's 60 device pixels must be the
+    // 64-pixel art scaled down, not the 32-pixel one blown up.
+    if (window_->devicePixelRatioF() != 2)
+        QSKIP("needs a device pixel ratio of 2");
+    auto* label = window_->findChild<QLabel*>();
+    const QImage shown = label->grab().toImage();
+    const auto distance = [&](int artSize) {
+        QImage art(shown.size(), QImage::Format_ARGB32);
+        art.fill(label->palette().color(QPalette::Window));
+        QPainter(&art).drawImage(
+            0, 0,
+            iconImage("quibra", artSize)
+                .scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        qint64 sum = 0;
+        for (int y = 0; y < art.height(); ++y)
+            for (int x = 0; x < art.width(); ++x)
+                sum += qAbs(qGray(art.pixel(x, y)) - qGray(shown.pixel(x, y)));
+        return sum;
+    };
+    QCOMPARE(shown.size(), QSize(60, 60));
+    QVERIFY2(distance(64) * 2 < distance(32),
+             qPrintable(QStringLiteral("%1 against %2").arg(distance(64)).arg(distance(32))));
 }
 
 QTEST_MAIN(WindowTest)
