@@ -18,9 +18,6 @@
 //   move:X,Y  release:X,Y  rightclick:X,Y   the mouse, in window pixels
 //   menukey         the Menu key (a keyboard context-menu event)
 //   close           the close box of the active window
-//   look            a line for the active window and one for each of its
-//                   controls: geometry, caption, font, accessible name and
-//                   description, tooltip
 
 #include "Announcer.h"
 #include "HelpText.h"
@@ -32,7 +29,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -82,8 +78,10 @@ QString describe(QWidget* window, QWidget& main)
         if (!QTest::qWaitFor([area] { return !area->property(helpTextComingProperty).toBool(); },
                              60000))
             texts << QStringLiteral("(still loading)");
-        for (QTextBlock block = area->document()->begin(); block.isValid(); block = block.next())
-            texts << block.text().replace(QChar(0), QChar(0x2400)); // NUL as its picture
+        for (QTextBlock block = area->document()->begin(); block.isValid(); block = block.next()) {
+            QString text = block.text().replace(QChar(0), QChar(0x2400)); // NUL as its picture
+            texts << (text.size() > 40 ? text.left(20) + QStringLiteral("…") + text.right(20) : text);
+        }
         if (texts.size() > 4)
             texts = texts.mid(0, 2) << QStringLiteral("…%1 lines…").arg(texts.size())
                                     << texts.mid(texts.size() - 2);
@@ -134,52 +132,6 @@ QPoint pointOf(const QString& token)
     return {xy.value(0).toInt(), xy.value(1).toInt()};
 }
 
-QString caption(const QWidget* control)
-{
-    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
-        return button->text();
-    if (const auto* field = qobject_cast<const QLineEdit*>(control))
-        return field->text() + (field->isReadOnly() ? " (read-only)" : "");
-    if (const auto* area = qobject_cast<const QPlainTextEdit*>(control))
-        return area->isReadOnly() ? "(read-only text)" : "(text)";
-    if (const auto* label = qobject_cast<const QLabel*>(control))
-        return label->pixmap().isNull() ? label->text() : QStringLiteral("(picture)");
-    return {};
-}
-
-void printLook(const QWidget* window)
-{
-    const auto fontName = [](const QWidget* w) {
-        const QFontInfo font(w->font());
-        return QStringLiteral("%1 %2pt").arg(font.family()).arg(font.pointSize());
-    };
-    const auto size = [](QSize s) {
-        return QStringLiteral("%1x%2").arg(s.width()).arg(s.height());
-    };
-    QStringList lines{QStringList{
-        "look", window->windowTitle(), size(window->size()),
-        window->minimumSize() == window->maximumSize() ? "fixed" : "sizable",
-        window->windowFlags() & Qt::WindowMaximizeButtonHint ? "maximize" : "no maximize",
-        fontName(window), window->accessibleName()}
-                          .join(QLatin1Char('\t'))};
-    for (const QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        const QRect r = control->geometry();
-        lines << QStringList{"look",
-                             control->objectName(),
-                             
-                             QStringLiteral("%1,%2 %3").arg(r.x()).arg(r.y()).arg(size(r.size())),
-                             caption(control),
-                             fontName(control),
-                             control->accessibleName(),
-                             control->accessibleDescription(),
-                             control->toolTip() == control->accessibleDescription()
-                                 ? "="
-                                 : control->toolTip()}
-                     .join(QLatin1Char('\t'));
-    }
-    std::printf("%s\n", lines.join(QLatin1Char('\n')).toUtf8().constData());
-}
-
 class Driver final : public QObject {
 public:
     Driver(QuibraWindow& main, std::vector<std::string> tokens)
@@ -199,8 +151,7 @@ public:
         if (!pending_.isEmpty())
             record();
         if (index_ == tokens_.size()) {
-            for (QWidget* window = activeWindow(main_); window; window = activeWindow(main_))
-                window->close();
+            closeAll();
             return;
         }
         pending_ = QString::fromStdString(tokens_[index_++]);
@@ -208,6 +159,16 @@ public:
         announcements_ = main_.findChild<Announcer*>()->count();
         QTimer::singleShot(0, this, &Driver::next);
         run(pending_);
+    }
+
+    // One window at a time, from the event loop: closing a message box may
+    // let the window it came before open.
+    void closeAll()
+    {
+        if (QWidget* window = activeWindow(main_)) {
+            window->close();
+            QTimer::singleShot(0, this, &Driver::closeAll);
+        }
     }
 
     void finish()
@@ -292,8 +253,6 @@ private:
             QApplication::sendEvent(focus, &event);
         } else if (kind == QLatin1String("close")) {
             window->close();
-        } else if (kind == QLatin1String("look")) {
-            printLook(window);
         } else {
             QKeyEvent press = keyEvent(QEvent::KeyPress, token);
             QApplication::sendEvent(focus, &press);
@@ -320,7 +279,7 @@ int main(int argc, char* argv[])
     std::vector<std::string> tokens = scriptTokens(script);
     static const QRegularExpression valid(
         QStringLiteral("^((click|type|keypad|key|clipboard):.*|(move|release|rightclick):\\d+,\\d+|"
-                       "menukey|close|look)$"));
+                       "menukey|close)$"));
     for (const std::string& token : tokens) {
         if (!valid.match(QString::fromStdString(token)).hasMatch()) {
             std::fprintf(stderr, "gui-replay: unknown token: %s\n", token.c_str());

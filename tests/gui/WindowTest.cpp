@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quibra contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "HelpDlg.h"
 #include "HelpText.h"
 #include "Messages.h"
 #include "PanelLook.h"
@@ -9,6 +10,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
 #include <QLabel>
 #include <QPainter>
 #include <QProcess>
@@ -73,6 +76,8 @@ private slots:
     void pushedLookReachesTheScreenAtOnce();
     void shippedHelpFileCoversTheProgram();
     void iconIsSharpOnADenserScreen();
+    void windowsAreLaidOutAndNamed();
+    void pushedLookLastsItsTime();
 
 private:
     QTemporaryDir scratch_;
@@ -178,6 +183,43 @@ void WindowTest::iconIsSharpOnADenserScreen()
     QCOMPARE(shown.size(), QSize(60, 60));
     QVERIFY2(distance(64) * 2 < distance(32),
              qPrintable(QStringLiteral("%1 against %2").arg(distance(64)).arg(distance(32))));
+}
+
+void WindowTest::windowsAreLaidOutAndNamed()
+{
+    QVERIFY(QFile::copy(QStringLiteral(QUIBRA_SOURCE_DIR "/res/QuibraHelp.txt"), helpFileName));
+    CHelpDlg help;
+    CVersionDlg version;
+    for (QWidget* window : {static_cast<QWidget*>(window_.get()), static_cast<QWidget*>(&help),
+                            static_cast<QWidget*>(&version)}) {
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+        QList<QWidget*> controls = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        controls.removeIf([](const QWidget* c) { return c->isHidden() || c->size().isEmpty(); });
+        for (qsizetype i = 0; i < controls.size(); ++i) {
+            const QRect r = controls[i]->geometry();
+            QVERIFY2(window->rect().contains(r), qPrintable(controls[i]->objectName()));
+            for (qsizetype j = 0; j < i; ++j)
+                QVERIFY2(!r.intersects(controls[j]->geometry()),
+                         qPrintable(controls[i]->objectName() + " " + controls[j]->objectName()));
+        }
+    }
+    QCOMPARE(window_->size(), QSize(189, 308));
+    QCOMPARE(window_->findChild<QLineEdit*>("display")->font().family(), displayFont().family());
+    for (const KeySpec& spec : allKeys()) {
+        const auto* key = window_->findChild<QPushButton*>(fromUtf8(spec.name));
+        QCOMPARE(key->text(), fromUtf8(spec.caption));
+        QCOMPARE(key->accessibleName(), fromUtf8(spec.accessibleName));
+        QVERIFY(key->accessibleDescription().endsWith(QStringLiteral("Ctrl+Enter")));
+        QCOMPARE(key->toolTip(), key->accessibleDescription());
+    }
+}
+
+void WindowTest::pushedLookLastsItsTime()
+{
+    QElapsedTimer timer;
+    timer.start();
+    window_->findChild<QPushButton*>("key5")->click();
+    QVERIFY(timer.elapsed() >= 20);
 }
 
 QTEST_MAIN(WindowTest)
