@@ -3,34 +3,52 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # The launcher's working directory in an empty home: made, given the help
-# file, and given a rate kept where earlier versions worked; what the user
-# keeps there is never overwritten, by the launcher or by an install into
-# ~/.local. The launcher is given /bin/pwd as the program, so the program
-# it starts prints where it runs.
+# file and a rate kept where earlier versions worked; the help file follows
+# each upgrade until the user edits it; an install into ~/.local overwrites
+# nothing there. The launcher is given /bin/pwd as the program, so the
+# program it starts prints where it runs.
 #   install-test.sh SOURCE-DIRECTORY BUILD-DIRECTORY
 set -euo pipefail
 source=$1 build=$2
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
-launch() { env -u XDG_STATE_HOME -u XDG_DATA_HOME HOME="$home" "$@" "$source/res/quibra-launcher" /bin/pwd "$source/res/QuibraHelp.txt"; }
+help=$home/installed-help
+# A copy of the launcher whose help files from before the record are $home/old-help.
+printf 'old help' >"$home/old-help"
+sed "s/^copied_before_records=.*/copied_before_records=$(sha256sum <"$home/old-help" | cut -d' ' -f1)/" \
+  "$source/res/quibra-launcher" >"$home/launcher"
+launch() { env -u XDG_STATE_HOME -u XDG_DATA_HOME HOME="$home" "$@" sh "$home/launcher" /bin/pwd "$help"; }
 state=$home/.local/state/quibra earlier=$home/.local/share/quibra
+shown() { [ "$(cat "$state/QuibraHelp.txt")" = "$1" ] || fail "$2: the help file holds $(cat "$state/QuibraHelp.txt")"; }
 
 mkdir -p "$earlier"
 printf '98.7' >"$earlier/rate.dat"
-[ "$(launch)" = "$state" ] || fail "the program ran in $(launch), not in $state"
-cmp -s "$source/res/QuibraHelp.txt" "$state/QuibraHelp.txt" || fail "no help file copied in"
+printf 'help 1' >"$help"
+# A relative XDG_DATA_HOME counts as unset: the rate is still found.
+[ "$(launch XDG_DATA_HOME=data)" = "$state" ] || fail "the program did not run in $state"
+shown 'help 1' "first run"
 [ "$(cat "$state/rate.dat")" = 98.7 ] && [ ! -e "$earlier/rate.dat" ] || fail "the earlier rate was not moved"
-
+printf 'help 2' >"$help"
+launch >/dev/null
+shown 'help 2' "an upgrade over an untouched copy"
+cp "$home/old-help" "$state/QuibraHelp.txt"
+rm "$state/.QuibraHelp.txt.copied"
+launch >/dev/null
+shown 'help 2' "an upgrade over a copy made before the record"
 printf 'edited' >"$state/QuibraHelp.txt"
+printf 'help 3' >"$help"
+launch >/dev/null
+shown 'edited' "an upgrade over an edited copy"
+
 printf '110.5' >"$earlier/rate.dat"
 launch >/dev/null
 cmake --install "$build" --prefix "$home/.local" >/dev/null
-[ "$(cat "$state/QuibraHelp.txt")" = edited ] || fail "the user's help file was overwritten"
+shown 'edited' "an install"
 [ "$(cat "$state/rate.dat")" = 98.7 ] || fail "the rate was overwritten by an earlier one"
 [ -x "$home/.local/bin/quibra" ] || fail "the install put no program into the prefix"
 [ "$(ls "$state")" = "$(printf 'QuibraHelp.txt\nrate.dat')" ] || fail "the working directory holds $(ls "$state")"
 
-custom=$home/custom
-[ "$(launch XDG_STATE_HOME="$custom")" = "$custom/quibra" ] || fail "XDG_STATE_HOME is not followed"
+[ "$(launch XDG_STATE_HOME="$home/custom")" = "$home/custom/quibra" ] || fail "XDG_STATE_HOME is not followed"
+[ "$(launch XDG_STATE_HOME=custom)" = "$state" ] || fail "a relative XDG_STATE_HOME is followed"
 echo "launcher and install leave the working directory to the user"
