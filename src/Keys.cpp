@@ -65,14 +65,11 @@ constexpr std::array<KeySpec, keyCount> table{{
 }};
 // clang-format on
 
-constexpr bool tableInKeyOrder()
-{
-    for (int i = 0; i < keyCount; ++i)
-        if (table[static_cast<std::size_t>(i)].id != keyAt(i))
-            return false;
-    return true;
-}
-static_assert(tableInKeyOrder(), "the key table is indexed by KeyId");
+static_assert(std::all_of(table.begin(), table.end(),
+                          [](const KeySpec& key) {
+                              return &key == &table[static_cast<std::size_t>(keyIndex(key.id))];
+                          }),
+              "the key table is indexed by KeyId");
 
 template <typename Match>
 std::optional<KeyId> findKey(Match match)

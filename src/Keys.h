@@ -36,6 +36,13 @@ constexpr bool isUnitKey(KeyId key) { return key >= KeyId::celsiusKey && key <= 
 // Position among the twenty unit keys, 0 for celsiusKey.
 constexpr int unitKeyIndex(KeyId key) { return keyIndex(key) - keyIndex(KeyId::celsiusKey); }
 constexpr KeyId unitKeyAt(int index) { return keyAt(keyIndex(KeyId::celsiusKey) + index); }
+// The twenty unit keys in listing order.
+inline constexpr std::array<KeyId, unitKeyCount> unitKeys = [] {
+    std::array<KeyId, unitKeyCount> keys{};
+    for (int i = 0; i < unitKeyCount; ++i)
+        keys[static_cast<std::size_t>(i)] = unitKeyAt(i);
+    return keys;
+}();
 
 // Positions and sizes in dialog units of the panel's layout.
 struct DialogRect {

@@ -64,8 +64,8 @@ void CQuibraDlg::resetEntry()
 
 void CQuibraDlg::enableAllUnitKeys()
 {
-    for (int i = 0; i < unitKeyCount; ++i)
-        panel_.setKeyEnabled(unitKeyAt(i), true);
+    for (const KeyId key : unitKeys)
+        panel_.setKeyEnabled(key, true);
 }
 
 void CQuibraDlg::readDisplay() { displayText = panel_.readDisplay(); }

@@ -96,11 +96,11 @@ void TextPanel::showMessage(std::string_view text, MessageIcon icon)
 std::string TextPanel::disabledUnitKeys() const
 {
     std::string names;
-    for (int i = 0; i < unitKeyCount; ++i) {
-        if (isEnabled(unitKeyAt(i)))
+    for (const KeyId key : unitKeys) {
+        if (isEnabled(key))
             continue;
         names += names.empty() ? "" : ",";
-        names += keySpec(unitKeyAt(i)).name;
+        names += keySpec(key).name;
     }
     return names.empty() ? "-" : names;
 }

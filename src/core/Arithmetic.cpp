@@ -52,9 +52,9 @@ void CQuibraDlg::operatorKey(KeyId key, void (CQuibraDlg::*routine)(), int code)
     // starts afresh: a second operator key replaces the first.
     if (entering != 1)
         pendingOperator = noOperator;
+    // The routine ends the typed number.
     (this->*routine)();
     pendingOperator = code;
-    entering = 0;
 }
 
 // The pending calculation completed with x as its last number, or nothing
@@ -111,7 +111,6 @@ void CQuibraDlg::applyMulDiv()
             showMessage(message::divideByZeroAtOperator, MessageIcon::stop);
         else
             operand = operand / x;
-        break;
     }
     showValue(operand);
     endTypedNumber();
@@ -132,9 +131,8 @@ void CQuibraDlg::OnButtonEqual()
         readDisplay();
         const double x = leadingNumber(displayText);
         if (pendingOperator == noOperator && feetKeyUsed == 1) {
-            // Once the ft key has been used, equals leaves typed text as typed.
-            setNumberBuffer(displayText);
-            writeDisplay(numberBuffer);
+            // Once the ft key has been used, equals leaves the typed text on
+            // the display as it is, and the unit keys as they are.
             clearCalculation();
             return;
         }

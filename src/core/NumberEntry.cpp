@@ -44,7 +44,7 @@ void CQuibraDlg::enterDigit(int digit)
         setNumberBuffer(formatNumber(entryValue));
     } else if (pointEntered == 0) {
         entryValue = entryValue * 10 + digit;
-        setNumberBuffer(formatNumber(entrySign < 0 ? -entryValue : entryValue));
+        setNumberBuffer(formatNumber(entrySign == -1 ? -entryValue : entryValue));
     } else {
         if (numberBuffer.size() + 1 >= numberCapacity) {
             showMessage(message::inputLimit, MessageIcon::information);
@@ -72,7 +72,7 @@ void CQuibraDlg::OnButtonPeriod()
         return;
     if (entering == 0)
         entrySign = 1;
-    setNumberBuffer(formatNumber(entrySign < 0 ? -entryValue : entryValue));
+    setNumberBuffer(formatNumber(entrySign == -1 ? -entryValue : entryValue));
     writeDisplay(numberBuffer);
     pointEntered = 1;
     entering = 1;
@@ -102,26 +102,24 @@ void CQuibraDlg::OnButtonBack()
         const auto lastCharacter = [&text](int count) {
             return utf8::characterOffset(text, count - 1);
         };
+        // A whole number is never shorter than a digit and its point.
         if (pointEntered == 0) {
             if (textLength > 2) {
                 // The last digit before the trailing point goes: 123. becomes 12.
                 text.resize(lastCharacter(textLength - 1));
                 text += '.';
-            } else if (textLength == 2) {
+            } else {
                 // 7. becomes 0. (built anew: g++ 12 -O3 misreads replace() here)
                 text = '0' + text.substr(utf8::characterOffset(text, 1));
             }
-        } else if (textLength > 0) {
-            if (text.ends_with('.'))
-                pointEntered = 0;
-            else
-                text.resize(lastCharacter(textLength));
+        } else if (text.ends_with('.')) {
+            pointEntered = 0;
+        } else {
+            text.resize(lastCharacter(textLength));
         }
-        if (textLength > 0) {
-            setNumberBuffer(std::move(text));
-            writeDisplay(numberBuffer);
-            entryValue = std::fabs(leadingNumber(numberBuffer));
-        }
+        setNumberBuffer(std::move(text));
+        writeDisplay(numberBuffer);
+        entryValue = std::fabs(leadingNumber(numberBuffer));
     }
     enableAllUnitKeys();
 }

@@ -3,6 +3,7 @@
 
 #include "core/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -12,7 +13,10 @@ namespace {
 
 constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
 // The blanks that atof skips (isspace in the C locale).
-constexpr bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+constexpr bool isBlank(char c)
+{
+    return std::string_view(" \t\n\v\f\r").find(c) != std::string_view::npos;
+}
 
 // The significant digits and the decimal exponent of |value|, rounded to
 // `precision` digits: |value| = d1.d2d3... x 10^exponent.
@@ -24,17 +28,16 @@ struct Decimal {
 Decimal toDecimal(double magnitude, int precision)
 {
     char text[64];
-    const auto result = std::to_chars(text, text + sizeof text, magnitude,
-                                      std::chars_format::scientific, precision - 1);
-    const std::string_view written(text, static_cast<std::size_t>(result.ptr - text));
-    const auto e = written.find('e');
-    Decimal decimal{std::string(1, written[0]), 0};
-    if (e > 1)
-        decimal.digits += written.substr(2, e - 2); // skip the point
-    const char* exponentStart = written.data() + e + 1;
-    if (*exponentStart == '+')
-        ++exponentStart;
-    std::from_chars(exponentStart, written.data() + written.size(), decimal.exponent);
+    const char* const begin = text;
+    const char* end = std::to_chars(text, text + sizeof text, magnitude,
+                                    std::chars_format::scientific, precision - 1)
+                          .ptr;
+    const char* e = std::find(begin, end, 'e');
+    Decimal decimal{};
+    decimal.digits.assign(begin, e);
+    std::erase(decimal.digits, '.');
+    // from_chars takes a minus sign but no plus sign.
+    std::from_chars(e + 1 + (e[1] == '+'), end, decimal.exponent);
     return decimal;
 }
 
@@ -42,41 +45,6 @@ std::string_view withoutTrailingZeros(std::string_view digits)
 {
     const auto last = digits.find_last_not_of('0');
     return last == std::string_view::npos ? std::string_view{} : digits.substr(0, last + 1);
-}
-
-// The decimal order of magnitude of a number text that from_chars found out
-// of range: positive for an overflow, otherwise an underflow.
-long long orderOfMagnitude(std::string_view number)
-{
-    std::size_t i = 0;
-    long long order = 0;
-    bool significant = false;
-    for (; i < number.size() && isDigit(number[i]); ++i) {
-        significant = significant || number[i] != '0';
-        if (significant)
-            ++order;
-    }
-    if (i < number.size() && number[i] == '.') {
-        for (++i; i < number.size() && isDigit(number[i]); ++i) {
-            if (significant)
-                continue;
-            if (number[i] != '0')
-                significant = true;
-            else
-                --order;
-        }
-    }
-    if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
-        ++i;
-        const bool negative = i < number.size() && number[i] == '-';
-        if (i < number.size() && (number[i] == '-' || number[i] == '+'))
-            ++i;
-        long long exponent = 0;
-        for (; i < number.size() && isDigit(number[i]); ++i)
-            exponent = std::min(exponent * 10 + (number[i] - '0'), 1'000'000'000LL);
-        order += negative ? -exponent : exponent;
-    }
-    return order;
 }
 
 } // namespace
@@ -168,8 +136,13 @@ double leadingNumber(std::string_view text)
     const auto result = std::from_chars(number.data(), number.data() + number.size(), value,
                                         std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
-        const auto matched = static_cast<std::size_t>(result.ptr - number.data());
-        value = orderOfMagnitude(number.substr(0, matched)) > 0
+        // Beyond the range by its exponent: the display's and the rate box's
+        // texts are too short for digits alone to leave it. A negative
+        // exponent underflows to zero, any other overflows.
+        const std::string_view matched(number.data(),
+                                       static_cast<std::size_t>(result.ptr - number.data()));
+        value = matched.find("e-") == std::string_view::npos &&
+                        matched.find("E-") == std::string_view::npos
                     ? std::numeric_limits<double>::infinity()
                     : 0.0;
     }

@@ -6,31 +6,27 @@
 #include "core/PastedNumber.h"
 #include "core/Utf8.h"
 
-#include <array>
+#include <string_view>
+#include <utility>
 
 namespace {
 
 // Full-width digits, point, comma and signs as their ASCII forms; blanks
-// as a space; anything else as a character that no number holds.
+// as a space; anything else that no number holds as '?'.
 char normalised(char32_t c)
 {
     if (c >= U'０' && c <= U'９')
         return static_cast<char>('0' + (c - U'０'));
-    constexpr std::array<std::pair<char32_t, char>, 9> forms{{{U'．', '.'},
-                                                              {U'，', ','},
-                                                              {U'－', '-'},
-                                                              {U'\u2212', '-'},
-                                                              {U'＋', '+'},
-                                                              {U'\u3000', ' '},
-                                                              {U'\u00A0', ' '},
-                                                              {U'\t', ' '},
-                                                              {U'\n', ' '}}};
+    constexpr std::pair<char32_t, char> forms[]{{U'．', '.'},     {U'，', ','}, {U'－', '-'},
+                                                {U'\u2212', '-'}, {U'＋', '+'}, {U'\u3000', ' '},
+                                                {U'\u00A0', ' '}, {U'\t', ' '}, {U'\n', ' '},
+                                                {U'\r', ' '},     {U'\v', ' '}, {U'\f', ' '}};
     for (const auto& [form, ascii] : forms)
         if (c == form)
             return ascii;
-    if (c == U'\r' || c == U'\v' || c == U'\f')
-        return ' ';
-    return c < 0x80 ? static_cast<char>(c) : '?';
+    return std::u32string_view(U"0123456789.,+- ").find(c) != std::u32string_view::npos
+               ? static_cast<char>(c)
+               : '?';
 }
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }

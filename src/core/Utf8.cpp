@@ -11,24 +11,13 @@ Character firstCharacter(std::string_view text)
     const unsigned char lead = byte(0);
     if (lead < 0x80)
         return {lead, 1};
+    if (lead < 0xC2 || lead > 0xF4)
+        return {replacement, 1};
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
     // The second byte's range rules out the overlong forms (E0, F0), the
     // surrogates (ED) and what lies above U+10FFFF (F4).
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return {replacement, 1};
-    }
+    unsigned char low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+    unsigned char high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
     char32_t code = lead & (0x7F >> length);
     for (std::size_t i = 1; i < length; ++i) {
         if (i == text.size() || byte(i) < low || byte(i) > high)

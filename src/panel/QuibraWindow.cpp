@@ -125,8 +125,8 @@ void QuibraWindow::runConverter(const std::function<void()>& run, bool announceD
     if (announceDisplay && display_->text() != before)
         news << display_->text();
     const std::optional<KeyId> waiting = dlg_.waitingKey();
-    for (int i = 0; i < unitKeyCount; ++i)
-        key(unitKeyAt(i))->setWaiting(unitKeyAt(i) == waiting);
+    for (const KeyId id : unitKeys)
+        key(id)->setWaiting(id == waiting);
     if (waiting && waiting != waitingBefore)
         news << key(*waiting)->accessibleName() + QStringLiteral("から換算");
     if (!news.isEmpty())

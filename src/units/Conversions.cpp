@@ -58,6 +58,9 @@ constexpr Matrix<4> volume{{
 }};
 // clang-format on
 
+// A row and a column for each unit of the quantity.
+static_assert(length.size() == 8 && mass.size() == 4 && volume.size() == 4);
+
 // Unit codes of the twenty unit keys, in key order.
 // clang-format off
 constexpr std::array<int, unitKeyCount> codes{51, 52, 11, 12, 13, 14, 15, 16, 17, 18,
@@ -82,11 +85,7 @@ int unitCodeOf(KeyId key)
     return isUnitKey(key) ? codes[static_cast<std::size_t>(unitKeyIndex(key))] : unit::none;
 }
 
-Quantity quantityOf(int unitCode)
-{
-    const int tens = unitCode / 10;
-    return tens >= 1 && tens <= 5 ? static_cast<Quantity>(tens) : Quantity::none;
-}
+Quantity quantityOf(int unitCode) { return static_cast<Quantity>(unitCode / 10); }
 
 Quantity quantityOfKey(KeyId key) { return quantityOf(unitCodeOf(key)); }
 
@@ -106,8 +105,7 @@ double convert(int sourceCode, int targetCode, double value, double yenPerDollar
         if (sourceCode == celsius)
             return ((value * 9.0) / 5.0) + 32.0;
         return ((value - 32.0) * 5.0) / 9.0;
-    case Quantity::none:
-        break;
+    default:
+        return value;
     }
-    return value;
 }

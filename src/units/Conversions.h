@@ -17,6 +17,7 @@ inline constexpr int feet = 16;
 // The code of a unit or currency key: mm 11 ... mile 18, g 21 ... lb 24,
 // ml 31 ... gal 34, yen 41, dollar 42, degrees Celsius 51, Fahrenheit 52.
 int unitCodeOf(KeyId key);
+// The quantity of a code; none for 0, which no unit has.
 Quantity quantityOf(int unitCode);
 Quantity quantityOfKey(KeyId key);
 

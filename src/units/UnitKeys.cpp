@@ -5,6 +5,7 @@
 #include "core/NumberText.h"
 #include "units/Conversions.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -31,10 +32,9 @@ void CQuibraDlg::OnButtonDollar() { unitKey(KeyId::dollarKey); }
 
 std::optional<KeyId> CQuibraDlg::waitingKey() const
 {
-    for (int i = 0; i < unitKeyCount; ++i)
-        if (unitCodeOf(unitKeyAt(i)) == unitCode)
-            return unitKeyAt(i);
-    return std::nullopt;
+    const auto waiting = std::find_if(unitKeys.begin(), unitKeys.end(),
+                                      [this](KeyId key) { return unitCodeOf(key) == unitCode; });
+    return waiting == unitKeys.end() ? std::nullopt : std::optional(*waiting);
 }
 
 // Every unit and currency key but ft: the first press names the source,
@@ -72,10 +72,9 @@ void CQuibraDlg::unitKey(KeyId key)
 void CQuibraDlg::firstUnitPress(KeyId key)
 {
     const Quantity quantity = quantityOfKey(key);
-    for (int i = 0; i < unitKeyCount; ++i) {
-        if (quantityOfKey(unitKeyAt(i)) != quantity)
-            panel_.setKeyEnabled(unitKeyAt(i), false);
-    }
+    for (const KeyId other : unitKeys)
+        if (quantityOfKey(other) != quantity)
+            panel_.setKeyEnabled(other, false);
     unitValue = leadingNumber(displayText);
     unitCode = unitCodeOf(key);
 }
@@ -119,11 +118,8 @@ void CQuibraDlg::showFeetAndInches()
     constexpr double intMax = std::numeric_limits<int>::max();
     if (!(feet >= intMin && feet <= intMax)) {
         // Beyond two thousand million feet (or not a number at all) the
-        // inches say nothing: show the decimal feet with the foot mark.
-        wholeFeet = std::isnan(feet) ? 0
-                    : feet < 0       ? std::numeric_limits<int>::min()
-                                     : std::numeric_limits<int>::max();
-        remainderInches = 0;
+        // inches say nothing, and whole feet fit no int: show the decimal
+        // feet with the foot mark.
         std::string text = formatForDisplay(unitValue);
         if (std::isfinite(unitValue)) {
             if (text.ends_with('.'))
