@@ -78,8 +78,6 @@ void CQuibraDlg::writeRateBox(std::string_view text) { panel_.writeRateBox(text)
 
 void CQuibraDlg::setNumberBuffer(std::string text)
 {
-    if (text.size() >= numberCapacity)
-        text.resize(numberCapacity - 1);
     numberBuffer = std::move(text);
     numberText = &numberBuffer;
 }

@@ -5,6 +5,7 @@
 
 #include "Keys.h"
 #include "Panel.h"
+#include "core/NumberText.h"
 
 #include <optional>
 #include <string>
@@ -85,7 +86,8 @@ public:
     void OnButtonRate();
 
     // Room of the number text, terminator included: no text longer than
-    // numberCapacity - 1 characters is ever made.
+    // numberCapacity - 1 characters is ever made (only point mode, which
+    // the digit keys guard, makes texts longer than the display's 17).
     static constexpr int numberCapacity = 38;
     static constexpr int rateTextCapacity = 6;
 
@@ -103,7 +105,7 @@ public:
     int wholeFeet = 0;
     int textLength = 0;
     int pendingOperator = 0;
-    int precision = 16;
+    int precision = displayPrecision;
     int entering = 0;
     int pointEntered = 0;
     int entrySign = 1;

@@ -46,11 +46,12 @@ void CQuibraDlg::enterDigit(int digit)
         entryValue = entryValue * 10 + digit;
         setNumberBuffer(formatNumber(entrySign == -1 ? -entryValue : entryValue));
     } else {
-        if (numberBuffer.size() + 1 >= numberCapacity) {
+        // The number text has room for 37 characters.
+        if (numberText->size() + 1 >= numberCapacity) {
             showMessage(message::inputLimit, MessageIcon::information);
             return;
         }
-        setNumberBuffer(numberBuffer + static_cast<char>('0' + digit));
+        setNumberBuffer(*numberText + static_cast<char>('0' + digit));
     }
     writeDisplay(numberBuffer);
     entering = 1;

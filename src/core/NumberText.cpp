@@ -19,10 +19,12 @@ constexpr bool isBlank(char c)
 }
 
 // The significant digits and the decimal exponent of |value|, rounded to
-// `precision` digits: |value| = d1.d2d3... x 10^exponent.
+// `precision` digits: |value| = d1.d2d3... x 10^exponent. Zero has the
+// exponent 0.
 struct Decimal {
     std::string digits;
     int exponent;
+    char exponentSign; // '+' or '-', as the exponent form writes it
 };
 
 Decimal toDecimal(double magnitude, int precision)
@@ -36,6 +38,7 @@ Decimal toDecimal(double magnitude, int precision)
     Decimal decimal{};
     decimal.digits.assign(begin, e);
     std::erase(decimal.digits, '.');
+    decimal.exponentSign = e[1];
     // from_chars takes a minus sign but no plus sign.
     std::from_chars(e + 1 + (e[1] == '+'), end, decimal.exponent);
     return decimal;
@@ -54,12 +57,9 @@ std::string formatNumber(double value, int precision)
     if (std::isnan(value))
         return std::string(errorText);
     if (std::isinf(value))
-        return std::string(value > 0 ? overflowText : negativeOverflowText);
+        return std::string(std::signbit(value) ? negativeOverflowText : overflowText);
 
     std::string text = std::signbit(value) ? "-" : "";
-    if (value == 0)
-        return text + "0.";
-
     const Decimal decimal = toDecimal(std::fabs(value), precision);
     const std::string_view digits = decimal.digits;
     const int exponent = decimal.exponent;
@@ -68,7 +68,8 @@ std::string formatNumber(double value, int precision)
         text += digits.front();
         text += '.';
         text += withoutTrailingZeros(digits.substr(1));
-        text += exponent < 0 ? "e-" : "e+";
+        text += 'e';
+        text += decimal.exponentSign;
         char threeDigits[8];
         const auto result =
             std::to_chars(threeDigits, threeDigits + sizeof threeDigits, std::abs(exponent));
@@ -94,17 +95,14 @@ std::string formatForDisplay(double value)
     if (!std::isfinite(value))
         return text;
 
-    const bool negative = text.front() == '-';
-    if (const auto e = text.find("e-"); e != std::string::npos) {
-        int zeros = 0;
-        std::from_chars(text.data() + e + 2, text.data() + text.size(), zeros);
-        std::string mantissa = text.substr(negative ? 1 : 0, e - (negative ? 1 : 0));
-        std::erase(mantissa, '.');
-        std::string plain = negative ? "-0." : "0.";
-        plain.append(static_cast<std::size_t>(zeros - 1), '0');
-        plain += mantissa;
-        plain.resize(std::min<std::size_t>(plain.size(), 16));
-        text = std::move(plain);
+    if (text.find("e-") != std::string::npos) {
+        // Written out in full: the point, one zero fewer than the exponent
+        // says, then the significant digits; and cut.
+        const Decimal decimal = toDecimal(std::fabs(value), displayPrecision);
+        text = (std::signbit(value) ? "-0." : "0.") +
+               std::string(static_cast<std::size_t>(-decimal.exponent - 1), '0') +
+               std::string(withoutTrailingZeros(decimal.digits));
+        text.resize(std::min<std::size_t>(text.size(), 16));
     } else if (const auto exponent = text.find("e+"); exponent != std::string::npos) {
         text = text.substr(0, std::min<std::size_t>(exponent, 12)) + text.substr(exponent);
     } else if (text.find('.') == std::string::npos) {

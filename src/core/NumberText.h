@@ -9,10 +9,13 @@
 // Number texts of the display. All of them are made and read the same way
 // in every locale.
 
+// The significant digits of every number text of the display.
+inline constexpr int displayPrecision = 16;
+
 // The text of a value with `precision` significant digits (correctly
 // rounded, ties to even): fixed form such as "123.25" or "1." for decimal
 // exponents -1 to precision-1, otherwise exponent form such as "5.e-002".
-std::string formatNumber(double value, int precision = 16);
+std::string formatNumber(double value, int precision = displayPrecision);
 
 // The display form of a computed value: formatNumber's text with a negative
 // exponent written out as a plain decimal, a positive exponent's mantissa

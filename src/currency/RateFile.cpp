@@ -105,11 +105,11 @@ bool CQuibraDlg::tryWriteRateFile(std::string_view rate)
     struct stat old {};
     if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
         ::fchmod(rateFile, old.st_mode & 07777);
-    bool written =
+    const bool written =
         ::write(rateFile, rate.data(), rate.size()) == static_cast<ssize_t>(rate.size()) &&
         ::fsync(rateFile) == 0;
-    written = ::close(rateFile) == 0 && written;
-    if (written && ::rename(temporary.c_str(), target.c_str()) == 0) {
+    const bool closed = ::close(rateFile) == 0;
+    if (written && closed && ::rename(temporary.c_str(), target.c_str()) == 0) {
         syncDirectoryOf(target);
         return true;
     }

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What rate.dat's reading and writing do that no trace sees: how much is
-// read, and what is flushed to disk. What the files hold afterwards is in
-// the traces (rate-file-*.txt).
+// read, what is flushed to disk, a write the disk refuses, descriptors left
+// open. What the files hold afterwards is in the trace rate-file.txt.
 
 #include "TextPanel.h"
 
@@ -20,8 +20,21 @@ namespace {
 
 // What this process has flushed to disk: "file" or "directory" for each fsync.
 std::vector<std::string> syncs;
+// While set, every write fails as on a full disk.
+bool diskFull = false;
 
 } // namespace
+
+extern "C" ssize_t write(int fd, const void* data, size_t size)
+{
+    static const auto real =
+        reinterpret_cast<ssize_t (*)(int, const void*, size_t)>(dlsym(RTLD_NEXT, "write"));
+    if (diskFull) {
+        errno = ENOSPC;
+        return -1;
+    }
+    return real(fd, data, size);
+}
 
 extern "C" int fsync(int fd)
 {
@@ -75,6 +88,29 @@ TEST(RateFile, NewFileAndThenTheRenameReachTheDisk)
     TextConverter converter;
     converter.run("key1 key1 key0 pointKey key5 rateKey");
     EXPECT_EQ(syncs, (std::vector<std::string>{"file", "directory"}));
+}
+
+TEST(RateFile, FullDiskKeepsTheOldFileAndNoDescriptorStaysOpen)
+{
+    WorkingDirectory directory;
+    std::ofstream("rate.dat") << "98.7";
+    const auto descriptors = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+    };
+    const auto rate = [] {
+        std::ifstream file("rate.dat");
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    };
+    const auto before = descriptors();
+    TextConverter converter;
+    diskFull = true;
+    converter.run("key1 key1 key0 pointKey key5 rateKey");
+    diskFull = false;
+    EXPECT_EQ(converter.panel.messages.size(), 1u);
+    EXPECT_EQ(rate(), "98.7");
+    converter.run("key1 key2 key0 pointKey key5 rateKey");
+    EXPECT_EQ(rate(), "120.5");
+    EXPECT_EQ(descriptors(), before);
 }
 
 } // namespace

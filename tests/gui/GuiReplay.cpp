@@ -192,8 +192,8 @@ private:
         };
         QStringList disabled;
         QStringList checked;
-        for (int i = 0; i < unitKeyCount; ++i) {
-            const auto name = QString::fromUtf8(keySpec(unitKeyAt(i)).name.data());
+        for (const KeyId id : unitKeys) {
+            const auto name = QString::fromUtf8(keySpec(id).name.data());
             const auto* key = main_.findChild<KeyButton*>(name);
             if (!key->isEnabled())
                 disabled << name;
