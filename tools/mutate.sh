@@ -110,7 +110,7 @@ run() { # WORKER TARGETS CTEST-ARGUMENTS...
   local build=$work/build-$1 targets=$2
   shift 2
   ninja -C "$build" $targets >"$build/mutant-build.log" 2>&1 || return 2
-  (cd "$build" && ctest "$@" --timeout 60 --stop-on-failure >"$build/mutant-test.log" 2>&1)
+  (cd "$build" && ctest "$@" --timeout 30 --stop-on-failure >"$build/mutant-test.log" 2>&1)
 }
 suite() { # WORKER FILE
   local window=(-LE 'core|package|slow' -E '\.de_DE')

@@ -7,16 +7,12 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <system_error>
 
 namespace {
 
 constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
-// The blanks that atof skips (isspace in the C locale).
-constexpr bool isBlank(char c)
-{
-    return std::string_view(" \t\n\v\f\r").find(c) != std::string_view::npos;
-}
 
 // The significant digits and the decimal exponent of |value|, rounded to
 // `precision` digits: |value| = d1.d2d3... x 10^exponent. Zero has the
@@ -108,37 +104,31 @@ std::string formatForDisplay(double value)
     } else if (text.find('.') == std::string::npos) {
         text += '.';
     }
-    if (text.size() > 17)
-        text.resize(17);
+    text.resize(std::min<std::size_t>(text.size(), 17));
     return text;
 }
 
 double leadingNumber(std::string_view text)
 {
-    std::size_t i = 0;
-    while (i < text.size() && isBlank(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    const std::string_view number = text.substr(i);
-    const bool startsWithNumber =
-        !number.empty() &&
-        (isDigit(number[0]) || (number[0] == '.' && number.size() > 1 && isDigit(number[1])));
-    if (!startsWithNumber)
+    // The blanks that atof skips (isspace in the C locale).
+    text.remove_prefix(std::min(text.find_first_not_of(" \t\n\v\f\r"), text.size()));
+    const bool negative = text.starts_with('-');
+    if (negative || text.starts_with('+'))
+        text.remove_prefix(1);
+    // A digit or a point must come first: from_chars would also read
+    // "inf", "nan" and the like, which atof's decimal numbers are not.
+    if (text.empty() || !(isDigit(text.front()) || text.front() == '.'))
         return 0.0;
 
-    double value = 0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value,
+    double value{};
+    const auto result = std::from_chars(text.data(), std::to_address(text.end()), value,
                                         std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
         // Beyond the range by its exponent: the display's and the rate box's
         // texts are too short for digits alone to leave it. A negative
         // exponent underflows to zero, any other overflows.
-        const std::string_view matched(number.data(),
-                                       static_cast<std::size_t>(result.ptr - number.data()));
+        const std::string_view matched(text.data(),
+                                       static_cast<std::size_t>(result.ptr - text.data()));
         value = matched.find("e-") == std::string_view::npos &&
                         matched.find("E-") == std::string_view::npos
                     ? std::numeric_limits<double>::infinity()

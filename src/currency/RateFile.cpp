@@ -47,7 +47,7 @@ void removeStaleTemporaries(const std::filesystem::path& target)
         if (!name.starts_with(prefix))
             continue;
         const std::string_view digits = std::string_view(name).substr(prefix.size());
-        const char* last = digits.data() + digits.size();
+        const char* last = std::to_address(digits.end());
         int pid{};
         const auto [end, ec] = std::from_chars(digits.data(), last, pid);
         // A process that has ended has no directory in /proc.
@@ -77,7 +77,7 @@ void CQuibraDlg::readRateFile()
     rateFile = ::open(rateFileName, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     struct stat status {};
     if (::fstat(rateFile, &status) == 0 && S_ISREG(status.st_mode)) {
-        char bytes[rateLength];
+        char bytes[rateLength]{};
         const ssize_t got = ::read(rateFile, bytes, rateLength);
         std::string_view read(bytes, static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
         read = read.substr(0, read.find_first_of("\r\n\0"sv));

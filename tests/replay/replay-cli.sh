@@ -19,7 +19,7 @@ check() { # description, expected, actual
 tab=$'\t'
 
 # Unknown or malformed tokens: named on stderr, nothing run, status 2.
-for token in key10 KEY1 char: char:-1 char:1x char:1114112 vkey:65536 vkey:+13 'char: 5' display; do
+for token in key10 KEY1 char: char:-1 char:1x char:1114112 vkey:65536 vkey:+13 'char: 5' display paste:%4 paste:%G0 paste; do
   out=$("$replay" key1 "$token" key1 2>"$work/err")
   status=$?
   check "status for $token" 2 "$status"
