@@ -3,16 +3,16 @@
 
 #include "HelpDlg.h"
 #include "HelpText.h"
+#include "KeyButton.h"
 #include "Messages.h"
 #include "PanelLook.h"
-#include "KeyButton.h"
 #include "QuibraWindow.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
@@ -211,6 +211,17 @@ void WindowTest::windowsAreLaidOutAndNamed()
         QCOMPARE(key->accessibleName(), fromUtf8(spec.accessibleName));
         QVERIFY(key->accessibleDescription().endsWith(QStringLiteral("Ctrl+Enter")));
         QCOMPARE(key->toolTip(), key->accessibleDescription());
+    }
+    // Every character that presses a key, as the keyboard filter finds it,
+    // is named in that key's tooltip.
+    for (char32_t c = U'!'; c <= U'~'; ++c) {
+        const std::optional<KeyId> id =
+            keyForCharacter(c) ? keyForCharacter(c) : keyForKeyCode(int(c));
+        if (id)
+            QVERIFY2(window_->findChild<QPushButton*>(fromUtf8(keySpec(*id).name))
+                         ->toolTip()
+                         .contains(QChar(c)),
+                     keySpec(*id).name.data());
     }
 }
 
