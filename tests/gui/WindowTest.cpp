@@ -78,6 +78,7 @@ private slots:
     void iconIsSharpOnADenserScreen();
     void windowsAreLaidOutAndNamed();
     void pushedLookLastsItsTime();
+    void tabFollowsTheRows();
 
 private:
     QTemporaryDir scratch_;
@@ -231,6 +232,27 @@ void WindowTest::pushedLookLastsItsTime()
     timer.start();
     window_->findChild<QPushButton*>("key5")->click();
     QVERIFY(timer.elapsed() >= 20);
+}
+
+void WindowTest::tabFollowsTheRows()
+{
+    // From °C, Tab visits every key once, along each row and then down,
+    // and comes back to °C.
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QWidget* key = window_->findChild<QWidget*>("celsiusKey");
+    key->setFocus();
+    for (std::size_t visited = 1; visited <= allKeys().size(); ++visited) {
+        QTest::keyClick(key, Qt::Key_Tab);
+        QWidget* next = QApplication::focusWidget();
+        const QRect a = key->geometry();
+        const QRect b = next->geometry();
+        if (visited < allKeys().size())
+            QVERIFY2(b.y() == a.y() ? b.x() > a.x() : b.y() > a.y(),
+                     qPrintable(key->objectName() + " then " + next->objectName()));
+        key = next;
+    }
+    QCOMPARE(key->objectName(), QStringLiteral("celsiusKey"));
 }
 
 QTEST_MAIN(WindowTest)
