@@ -31,7 +31,7 @@ if [ "${1:-}" = --generate ]; then
   generate=true
   shift
 fi
-work=$PWD/build/mutate
+work=${MUTATE_WORK:-$PWD/build/mutate}
 source=$work/source
 build=$work/build
 mkdir -p "$work"
