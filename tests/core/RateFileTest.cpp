@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Quibra contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What rate.dat's reading and writing do that no trace sees: how much is
-// read, what is flushed to disk, a write the disk refuses, descriptors left
-// open. What the files hold afterwards is in the trace rate-file.txt.
+// What rate.dat's writing does that no trace sees: what is flushed to
+// disk, a write the disk refuses, descriptors left open. What the files hold afterwards is in the trace rate-file.txt.
 
 #include "TextPanel.h"
 
@@ -58,28 +57,6 @@ struct WorkingDirectory {
     ~WorkingDirectory() { std::filesystem::remove_all(path); }
     std::filesystem::path path;
 };
-
-// Bytes this process has read so far.
-long long bytesRead()
-{
-    std::ifstream io("/proc/self/io");
-    std::string key;
-    long long value = -1;
-    while (io >> key >> value && key != "rchar:")
-        ;
-    return value;
-}
-
-TEST(RateFile, HugeFileIsReadOnlyAtItsStart)
-{
-    WorkingDirectory directory;
-    std::ofstream("rate.dat") << "110.5";
-    std::filesystem::resize_file("rate.dat", 100'000'000);
-    const long long before = bytesRead();
-    TextConverter converter;
-    EXPECT_LT(bytesRead() - before, 4096);
-    EXPECT_EQ(converter.panel.rateBox, "110.5");
-}
 
 TEST(RateFile, NewFileAndThenTheRenameReachTheDisk)
 {
