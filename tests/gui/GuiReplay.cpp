@@ -25,24 +25,11 @@
 #include "QuibraWindow.h"
 #include "TextPanel.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QRegularExpression>
 #include <QTest>
-#include <QTextBlock>
-#include <QTimer>
-#include <QUrl>
+#include <QtWidgets>
 
 #include <cstdio>
 #include <iostream>
-#include <iterator>
 
 namespace {
 
@@ -58,21 +45,18 @@ QWidget* activeWindow(QWidget& main)
 QString describe(QWidget* window, QWidget& main)
 {
     static const char* const icons[] = {"none", "information", "warning", "critical", "question"};
-    if (window == nullptr)
-        return QStringLiteral("closed");
-    if (window == &main)
-        return QStringLiteral("main");
+    if (window == nullptr || window == &main)
+        return QLatin1String(window ? "main" : "closed");
     if (auto* box = qobject_cast<QMessageBox*>(window))
         return QStringLiteral("box %1 %2: %3")
             .arg(QLatin1String(icons[box->icon()]), box->windowTitle(),
                  box->text().replace(QLatin1Char('\n'), QLatin1String("\\n")));
-    if (auto* menu = qobject_cast<QMenu*>(window)) {
-        QStringList entries;
-        for (QAction* action : menu->actions())
-            entries << (action == menu->activeAction() ? "*" : "") + action->text();
-        return QStringLiteral("menu ") + entries.join(QLatin1Char('|'));
-    }
     QStringList texts;
+    if (auto* menu = qobject_cast<QMenu*>(window)) {
+        for (QAction* action : menu->actions())
+            texts << (action == menu->activeAction() ? "*" : "") + action->text();
+        return QStringLiteral("menu ") + texts.join(QLatin1Char('|'));
+    }
     if (auto* area = window->findChild<QPlainTextEdit*>()) {
         // A long help text arrives in parts from the event loop: all of it first.
         if (!QTest::qWaitFor([area] { return !area->property(helpTextComingProperty).toBool(); },
@@ -80,7 +64,8 @@ QString describe(QWidget* window, QWidget& main)
             texts << QStringLiteral("(still loading)");
         for (QTextBlock block = area->document()->begin(); block.isValid(); block = block.next()) {
             QString text = block.text().replace(QChar(0), QChar(0x2400)); // NUL as its picture
-            texts << (text.size() > 40 ? text.left(20) + QStringLiteral("…") + text.right(20) : text);
+            texts << (text.size() > 40 ? text.left(20) + QStringLiteral("…") + text.right(20)
+                                       : text);
         }
         if (texts.size() > 4)
             texts = texts.mid(0, 2) << QStringLiteral("…%1 lines…").arg(texts.size())
@@ -93,43 +78,33 @@ QString describe(QWidget* window, QWidget& main)
     return window->windowTitle() + ": " + texts.join(QLatin1Char('/'));
 }
 
-QKeyEvent keyEvent(QEvent::Type type, const QString& token)
+// As X11 reports keys: printable keys type their character with any
+// modifier, Ctrl with a letter a control character.
+QKeyEvent keyEvent(QEvent::Type type, const QString& kind, const QString& rest)
 {
-    const QString kind = token.section(QLatin1Char(':'), 0, 0);
-    const QString rest = token.section(QLatin1Char(':'), 1);
     if (kind == QLatin1String("key")) {
         const QKeyCombination combination = QKeySequence::fromString(rest)[0];
         const Qt::KeyboardModifiers modifiers = combination.keyboardModifiers();
-        // As X11 reports them: printable keys type their character with any
-        // modifier, Ctrl with a letter a control character.
         const int key = combination.key();
+        static const QHash<int, QString> texts{{Qt::Key_Return, "\r"},
+                                               {Qt::Key_Backspace, "\b"},
+                                               {Qt::Key_Delete, "\x7f"},
+                                               {Qt::Key_Escape, "\x1b"},
+                                               {Qt::Key_Tab, "\t"}};
         QString text;
-        if (key >= Qt::Key_Space && key <= Qt::Key_AsciiTilde) {
-            const QChar c(key);
-            text = modifiers & Qt::ControlModifier && c.isLetter() ? QChar(key - 64)
-                   : modifiers & Qt::ShiftModifier                 ? c
-                                                                   : c.toLower();
-        } else if (!(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
-            static const QHash<int, QString> texts{{Qt::Key_Return, "\r"},
-                                                   {Qt::Key_Backspace, "\b"},
-                                                   {Qt::Key_Delete, "\x7f"},
-                                                   {Qt::Key_Escape, "\x1b"},
-                                                   {Qt::Key_Tab, "\t"}};
+        if (key >= Qt::Key_Space && key <= Qt::Key_AsciiTilde)
+            text = modifiers & Qt::ControlModifier && QChar(key).isLetter() ? QChar(key - 64)
+                   : modifiers & Qt::ShiftModifier                          ? QChar(key)
+                                                                            : QChar(key).toLower();
+        else if (!(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
             text = texts.value(key);
-        }
-        return QKeyEvent(type, combination.key(), modifiers, text);
+        return QKeyEvent(type, key, modifiers, text);
     }
     const bool keypad = kind == QLatin1String("keypad");
     if (keypad && rest == QLatin1String("Enter"))
         return QKeyEvent(type, Qt::Key_Enter, Qt::KeypadModifier, QStringLiteral("\r"));
     const int key = int(rest.toUpper().toUcs4().value(0));
     return QKeyEvent(type, key, keypad ? Qt::KeypadModifier : Qt::NoModifier, rest);
-}
-
-QPoint pointOf(const QString& token)
-{
-    const QStringList xy = token.section(QLatin1Char(':'), 1).split(QLatin1Char(','));
-    return {xy.value(0).toInt(), xy.value(1).toInt()};
 }
 
 class Driver final : public QObject {
@@ -150,15 +125,13 @@ public:
     {
         if (!pending_.isEmpty())
             record();
-        if (index_ == tokens_.size()) {
-            closeAll();
-            return;
-        }
+        if (index_ == tokens_.size())
+            return closeAll();
         pending_ = QString::fromStdString(tokens_[index_++]);
         focusChanges_ = 0;
         announcements_ = main_.findChild<Announcer*>()->count();
         QTimer::singleShot(0, this, &Driver::next);
-        run(pending_);
+        run(pending_.section(QLatin1Char(':'), 0, 0), pending_.section(QLatin1Char(':'), 1));
     }
 
     // One window at a time, from the event loop: closing a message box may
@@ -187,9 +160,6 @@ private:
         QString focusName = focus ? focus->objectName() : QStringLiteral("-");
         if (focusChanges_ > 1)
             focusName += QStringLiteral(" (%1 moves)").arg(focusChanges_);
-        const auto field = [this](const char* name) {
-            return main_.findChild<QLineEdit*>(QLatin1String(name))->text();
-        };
         QStringList disabled;
         QStringList checked;
         for (const KeyId id : unitKeys) {
@@ -202,61 +172,54 @@ private:
         }
         const auto* announcer = main_.findChild<Announcer*>();
         const int said = announcer->count() - announcements_;
-        const QString line =
-            QStringList{pending_,
-                        describe(window, main_),
-                        focusName,
-                        main_.cursor().shape() == Qt::WhatsThisCursor ? "help" : "arrow",
-                        field("display"),
-                        field("rateBox"),
-                        disabled.isEmpty() ? "-" : disabled.join(QLatin1Char(',')),
-                        checked.isEmpty() ? "-" : checked.join(QLatin1Char(',')),
-                        said == 0 ? QStringLiteral("-")
-                        : said == 1
-                            ? announcer->lastText()
-                            : QStringLiteral("%1 (%2 times)").arg(announcer->lastText()).arg(said)}
-                .join(QLatin1Char('\t'));
+        const QString last = announcer->lastText();
+        const auto listed = [](const QStringList& names) {
+            return names.isEmpty() ? QStringLiteral("-") : names.join(QLatin1Char(','));
+        };
+        const QString shape = main_.cursor().shape() == Qt::WhatsThisCursor ? "help" : "arrow";
+        QString heard = said == 1 ? last : QStringLiteral("%1 (%2 times)").arg(last).arg(said);
+        QStringList fields{pending_, describe(window, main_), focusName, shape};
+        fields << main_.findChild<QLineEdit*>("display")->text()
+               << main_.findChild<QLineEdit*>("rateBox")->text() << listed(disabled)
+               << listed(checked) << (said == 0 ? QStringLiteral("-") : heard);
+        const QString line = fields.join(QLatin1Char('\t'));
         std::printf("%s\n", line.toUtf8().constData());
         std::fflush(stdout);
         pending_.clear();
     }
 
-    void run(const QString& token)
+    void run(const QString& kind, const QString& rest)
     {
         QWidget* window = activeWindow(main_);
         if (window == nullptr)
             return;
         QWidget* focus = window->focusWidget() ? window->focusWidget() : window;
-        const QString kind = token.section(QLatin1Char(':'), 0, 0);
-        const QString rest = token.section(QLatin1Char(':'), 1);
+        const QStringList xy = rest.split(QLatin1Char(','));
+        const QPoint at(xy.value(0).toInt(), xy.value(1).toInt());
         if (kind == QLatin1String("click")) {
             if (auto* button = window->findChild<QAbstractButton*>(rest))
                 QTest::mouseClick(button, Qt::LeftButton);
         } else if (kind == QLatin1String("clipboard")) {
             QGuiApplication::clipboard()->setText(QUrl::fromPercentEncoding(rest.toUtf8()));
         } else if (kind == QLatin1String("move") || kind == QLatin1String("release")) {
-            const QPoint at = pointOf(token);
             const bool move = kind == QLatin1String("move");
             QMouseEvent event(move ? QEvent::MouseMove : QEvent::MouseButtonRelease, at,
                               main_.mapToGlobal(at), move ? Qt::NoButton : Qt::LeftButton,
                               Qt::NoButton, Qt::NoModifier);
             QApplication::sendEvent(&main_, &event);
-        } else if (kind == QLatin1String("rightclick")) {
-            const QPoint at = pointOf(token);
-            QWidget* target = main_.childAt(at) ? main_.childAt(at) : &main_;
-            QContextMenuEvent event(QContextMenuEvent::Mouse, target->mapFrom(&main_, at),
-                                    main_.mapToGlobal(at));
+        } else if (kind == QLatin1String("rightclick") || kind == QLatin1String("menukey")) {
+            const bool mouse = kind == QLatin1String("rightclick");
+            QWidget* target = !mouse ? focus : main_.childAt(at) ? main_.childAt(at) : &main_;
+            QContextMenuEvent event(mouse ? QContextMenuEvent::Mouse : QContextMenuEvent::Keyboard,
+                                    mouse ? target->mapFrom(&main_, at) : QPoint(),
+                                    mouse ? main_.mapToGlobal(at) : focus->mapToGlobal(QPoint()));
             QApplication::sendEvent(target, &event);
-        } else if (kind == QLatin1String("menukey")) {
-            QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(),
-                                    focus->mapToGlobal(QPoint()));
-            QApplication::sendEvent(focus, &event);
         } else if (kind == QLatin1String("close")) {
             window->close();
         } else {
-            QKeyEvent press = keyEvent(QEvent::KeyPress, token);
+            QKeyEvent press = keyEvent(QEvent::KeyPress, kind, rest);
             QApplication::sendEvent(focus, &press);
-            QKeyEvent release = keyEvent(QEvent::KeyRelease, token);
+            QKeyEvent release = keyEvent(QEvent::KeyRelease, kind, rest);
             QApplication::sendEvent(window->focusWidget() ? window->focusWidget() : window,
                                     &release);
         }
@@ -275,17 +238,14 @@ private:
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    const std::string script{std::istreambuf_iterator<char>(std::cin), {}};
-    std::vector<std::string> tokens = scriptTokens(script);
+    std::vector<std::string> tokens =
+        scriptTokens(std::string{std::istreambuf_iterator<char>(std::cin), {}});
     static const QRegularExpression valid(
         QStringLiteral("^((click|type|keypad|key|clipboard):.*|(move|release|rightclick):\\d+,\\d+|"
                        "menukey|close)$"));
-    for (const std::string& token : tokens) {
-        if (!valid.match(QString::fromStdString(token)).hasMatch()) {
-            std::fprintf(stderr, "gui-replay: unknown token: %s\n", token.c_str());
-            return 2;
-        }
-    }
+    for (const std::string& token : tokens)
+        if (!valid.match(QString::fromStdString(token)).hasMatch())
+            return std::fprintf(stderr, "gui-replay: unknown token: %s\n", token.c_str()), 2;
     QuibraWindow window;
     window.initDialog();
     Driver driver(window, std::move(tokens));

@@ -4,14 +4,8 @@
 #include "QuibraWindow.h"
 #include "WaylandWindows.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <QWindow>
+#include <QtWidgets>
 #include <qpa/qplatformnativeinterface.h>
 
 #include <wayland-client.h>
@@ -142,12 +136,8 @@ void drive()
 
     const QSize size = window->size();
     const QSize frame = window->frameGeometry().size();
-    const struct {
-        Qt::WindowState state;
-        QString name;
-    } refused[] = {{Qt::WindowMaximized, QStringLiteral("maximized")},
-                   {Qt::WindowFullScreen, QStringLiteral("full screen")}};
-    for (const auto& [state, name] : refused) {
+    for (const auto& [state, name] : {std::pair{Qt::WindowMaximized, "maximized"},
+                                      std::pair{Qt::WindowFullScreen, "full screen"}}) {
         window->windowHandle()->setWindowStates(state);
         settle();
         if (window->windowHandle()->windowStates() != Qt::WindowNoState)
