@@ -57,7 +57,11 @@ std::size_t makeRateFile(const std::uint8_t* data, std::size_t size)
         write("110.5");
         return 1;
     case 2: {
-        const std::size_t length = size > 1 ? std::min<std::size_t>(data[1] % 12, size - 2) : 0;
+        // The length byte, when there is one, and as many bytes as it asks
+        // for and the input has.
+        if (size == 1)
+            return 1;
+        const std::size_t length = std::min<std::size_t>(data[1] % 12, size - 2);
         write({reinterpret_cast<const char*>(data) + 2, length});
         return 2 + length;
     }
