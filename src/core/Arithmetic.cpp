@@ -116,11 +116,11 @@ void CQuibraDlg::applyMulDiv()
     endTypedNumber();
 }
 
+// The next digit or point starts a new number, and gives it its sign.
 void CQuibraDlg::endTypedNumber()
 {
     entering = 0;
     pointEntered = 0;
-    entrySign = 1;
     entryValue = 0;
 }
 
@@ -143,7 +143,7 @@ void CQuibraDlg::OnButtonEqual()
     enableAllUnitKeys();
 }
 
-// Everything equals resets, except the sign of the entry and feetKeyUsed.
+// Everything equals and CLR reset, except the sign of the entry and feetKeyUsed.
 void CQuibraDlg::clearCalculation()
 {
     entering = 0;

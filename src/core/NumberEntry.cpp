@@ -128,18 +128,9 @@ void CQuibraDlg::OnButtonBack()
 void CQuibraDlg::OnButtonClr()
 {
     pressFeedback(KeyId::clearKey);
-    operand = 0;
+    clearCalculation();
     setNumberBuffer(formatNumber(0));
     writeDisplay(numberBuffer);
-    pendingOperator = 0;
-    operatorPending = 0;
-    accumulator = 0;
-    entryValue = 0;
-    unitValue = 0;
-    entering = 0;
-    pointEntered = 0;
-    entrySign = 1;
-    unitCode = 0;
     feetKeyUsed = 0;
     enableAllUnitKeys();
 }
