@@ -92,7 +92,7 @@ public:
     static constexpr int rateTextCapacity = 6;
 
     // The converter state.
-    const std::string* numberText = nullptr; // numberBuffer, or rateText right after start-up
+    const std::string* numberText = nullptr; // numberBuffer once a number is shown
     std::string scratchText;                 // transient inside one key
     std::string numberBuffer;                // what the display shows
     std::string rateText;                    // "rate.dat" as read at start-up

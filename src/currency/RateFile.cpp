@@ -82,7 +82,6 @@ void CQuibraDlg::readRateFile()
         std::string_view read(bytes, static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
         read = read.substr(0, read.find_first_of("\r\n\0"sv));
         rateText.assign(read);
-        numberText = &rateText;
         writeRateBox(utf8::withReplacements(rateText));
     }
     ::close(rateFile);
