@@ -148,8 +148,6 @@ public:
     {
         if (!pending_.isEmpty())
             record();
-        for (; index_ < tokens_.size(); ++index_)
-            std::printf("not run\t%s\n", tokens_[index_].c_str());
     }
 
 private:
