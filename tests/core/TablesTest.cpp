@@ -80,15 +80,4 @@ TEST(Tables, KeysSitOnTheKeypadGrid)
     }
 }
 
-TEST(Tables, UnitCodesNameTheQuantityAndCountItsUnits)
-{
-    int previous = 0;
-    for (const KeyId key : unitKeys) {
-        const int code = unitCodeOf(key);
-        const bool sameQuantity = code / 10 == previous / 10;
-        EXPECT_EQ(code, sameQuantity ? previous + 1 : code / 10 * 10 + 1) << keySpec(key).name;
-        previous = code;
-    }
-}
-
 } // namespace
