@@ -180,8 +180,7 @@ private:
         fields << main_.findChild<QLineEdit*>("display")->text()
                << main_.findChild<QLineEdit*>("rateBox")->text() << listed(disabled)
                << listed(checked) << (said == 0 ? QStringLiteral("-") : heard);
-        const QString line = fields.join(QLatin1Char('\t'));
-        std::printf("%s\n", line.toUtf8().constData());
+        std::printf("%s\n", fields.join(QLatin1Char('\t')).toUtf8().constData());
         std::fflush(stdout);
         pending_.clear();
     }

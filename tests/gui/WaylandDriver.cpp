@@ -30,14 +30,6 @@ namespace {
     std::_Exit(1);
 }
 
-QuibraWindow* converterWindow()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* window = qobject_cast<QuibraWindow*>(widget))
-            return window;
-    return nullptr;
-}
-
 // As on a busy machine, and every time: Qt's Wayland event thread (the first
 // of its two, which share a name) gets the processor only while the GUI
 // thread waits, so a read that the GUI thread prepares for it stays
@@ -125,7 +117,9 @@ void strikeEscapeFromCompositor(QuibraWindow* window)
 void drive()
 {
     starveEventThread();
-    QuibraWindow* window = converterWindow();
+    QuibraWindow* window = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        window = window ? window : qobject_cast<QuibraWindow*>(widget);
     if (window == nullptr || !QTest::qWaitForWindowExposed(window))
         fail(QStringLiteral("the window did not appear"));
     for (const char* key : {"key1", "key0", "key0", "celsiusKey", "fahrenheitKey"})
