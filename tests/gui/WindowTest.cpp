@@ -24,8 +24,9 @@ double contrast(QColor a, QColor b)
         return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
                0.0722 * channel(c.blueF());
     };
-    const auto [darker, lighter] = std::minmax(luminance(a), luminance(b));
-    return (lighter + 0.05) / (darker + 0.05);
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // A part of the window as another process reads it from the X server
