@@ -23,8 +23,6 @@ for token in key10 KEY1 char: char:-1 char:1x char:1114112 vkey:65536 vkey:+13 '
   # The status, nothing on standard output, the token named on stderr.
   check "$token" "2||1" "$status|$out|$(grep -cF -- "$token" "$work/err")"
 done
-printf 'key1 key1 key0 pointKey key5 rateKey bogus\n' | "$replay" >/dev/null 2>&1
-check "a refused script writes no rate" "" "$(cat rate.dat 2>/dev/null)"
 
 # Arguments and standard input give the same output; comments are skipped.
 from_args=$("$replay" key1 key2 inchKey cmKey)
