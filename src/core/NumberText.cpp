@@ -115,9 +115,12 @@ double leadingNumber(std::string_view text)
     const bool negative = text.starts_with('-');
     if (negative || text.starts_with('+'))
         text.remove_prefix(1);
-    // A digit or a point must come first: from_chars would also read
-    // "inf", "nan" and the like, which atof's decimal numbers are not.
-    if (text.empty() || !(isDigit(text.front()) || text.front() == '.'))
+    // A digit must come first, or a point and a digit: from_chars would
+    // also read "inf", "nan" and the like, which atof's decimal numbers are
+    // not; and a text without digits, such as "-.", is 0 whatever its sign.
+    const bool digitFirst = text.starts_with('.') ? text.size() > 1 && isDigit(text[1])
+                                                  : !text.empty() && isDigit(text.front());
+    if (!digitFirst)
         return 0.0;
 
     double value{};
