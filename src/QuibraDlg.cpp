@@ -6,7 +6,7 @@
 #include "core/NumberText.h"
 
 CQuibraDlg::CQuibraDlg(Panel& panel)
-    : panel_(panel)
+    : panel_(&panel)
 {
 }
 
@@ -39,9 +39,9 @@ bool CQuibraDlg::keyboardFilter(const KeyboardMessage& message)
 
 void CQuibraDlg::pressFeedback(KeyId key)
 {
-    panel_.setKeyPushed(key, true);
-    panel_.pause(20);
-    panel_.setKeyPushed(key, false);
+    panel_->setKeyPushed(key, true);
+    panel_->pause(20);
+    panel_->setKeyPushed(key, false);
 }
 
 std::string CQuibraDlg::formatNumber(double value) const
@@ -65,16 +65,16 @@ void CQuibraDlg::resetEntry()
 void CQuibraDlg::enableAllUnitKeys()
 {
     for (const KeyId key : unitKeys)
-        panel_.setKeyEnabled(key, true);
+        panel_->setKeyEnabled(key, true);
 }
 
-void CQuibraDlg::readDisplay() { displayText = panel_.readDisplay(); }
+void CQuibraDlg::readDisplay() { displayText = panel_->readDisplay(); }
 
-void CQuibraDlg::writeDisplay(std::string_view text) { panel_.writeDisplay(text); }
+void CQuibraDlg::writeDisplay(std::string_view text) { panel_->writeDisplay(text); }
 
-void CQuibraDlg::readRateBox() { rateBoxText = panel_.readRateBox(); }
+void CQuibraDlg::readRateBox() { rateBoxText = panel_->readRateBox(); }
 
-void CQuibraDlg::writeRateBox(std::string_view text) { panel_.writeRateBox(text); }
+void CQuibraDlg::writeRateBox(std::string_view text) { panel_->writeRateBox(text); }
 
 void CQuibraDlg::setNumberBuffer(std::string text)
 {
@@ -85,5 +85,5 @@ void CQuibraDlg::setNumberBuffer(std::string text)
 void CQuibraDlg::showMessage(std::string_view text, MessageIcon icon)
 {
     ++messagesShown_;
-    panel_.showMessage(text, icon);
+    panel_->showMessage(text, icon);
 }

@@ -24,7 +24,6 @@ struct KeyboardMessage {
 class CQuibraDlg {
 public:
     explicit CQuibraDlg(Panel& panel);
-    CQuibraDlg(const CQuibraDlg&) = delete;
     CQuibraDlg& operator=(const CQuibraDlg&) = delete;
 
     // Window initialisation: the first display, then the rate file.
@@ -36,8 +35,9 @@ public:
     // is enabled; returns whether the message was handled.
     bool keyboardFilter(const KeyboardMessage& message);
     // A number pasted from the clipboard (UTF-8): typed on the keys, digit by
-    // digit, then the sign key if it is negative; anything that is not one
-    // number brings a message and changes nothing.
+    // digit, then the sign key if it is negative. Anything that is not one
+    // number, or a number that the keys would not take whole, brings a
+    // message and changes nothing.
     void paste(std::string_view text);
     // The unit key whose unit waits for its target, if one does.
     std::optional<KeyId> waitingKey() const;
@@ -118,6 +118,9 @@ public:
     std::string rateBoxText;
 
 private:
+    // A copy on which a paste is tried out (Paste.cpp).
+    CQuibraDlg(const CQuibraDlg&) = default;
+
     // Shared operations.
     void pressFeedback(KeyId key);
     std::string formatNumber(double value) const;
@@ -155,6 +158,6 @@ private:
     void writeRateFile(std::string_view rate);
     bool tryWriteRateFile(std::string_view rate);
 
-    Panel& panel_;
+    Panel* panel_;
     int messagesShown_ = 0;
 };

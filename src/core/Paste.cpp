@@ -84,6 +84,37 @@ std::optional<PastedNumber> pastedNumber(std::string_view text)
     return pasted;
 }
 
+namespace {
+
+// All a trial of the number keys needs: the display. The first message
+// box is kept, and nothing reaches the window.
+class TrialPanel final : public Panel {
+public:
+    explicit TrialPanel(std::string display)
+        : display_(std::move(display))
+    {
+    }
+    std::string readDisplay() override { return display_; }
+    void writeDisplay(std::string_view text) override { display_ = text; }
+    std::string readRateBox() override { return {}; }
+    void writeRateBox(std::string_view) override {}
+    void setKeyEnabled(KeyId, bool) override {}
+    void setKeyPushed(KeyId, bool) override {}
+    void pause(int) override {}
+    void showMessage(std::string_view text, MessageIcon icon) override
+    {
+        if (!refusal)
+            refusal.emplace(text, icon);
+    }
+
+    std::optional<std::pair<std::string, MessageIcon>> refusal;
+
+private:
+    std::string display_;
+};
+
+} // namespace
+
 void CQuibraDlg::paste(std::string_view text)
 {
     const std::optional<PastedNumber> number = pastedNumber(text);
@@ -91,13 +122,22 @@ void CQuibraDlg::paste(std::string_view text)
         showMessage(message::pasteNotANumber, MessageIcon::information);
         return;
     }
-    // Typed as the keys would type it; the first refusal ends the typing.
-    const int shown = messagesShown_;
-    for (const char c : number->keys) {
-        press(c == '.' ? KeyId::pointKey : keyAt(keyIndex(KeyId::key0) + (c - '0')));
-        if (messagesShown_ != shown)
-            return;
+    const auto type = [&number](CQuibraDlg& converter) {
+        for (const char c : number->keys)
+            converter.press(c == '.' ? KeyId::pointKey : keyAt(keyIndex(KeyId::key0) + (c - '0')));
+        if (number->negative)
+            converter.press(KeyId::signKey);
+    };
+    // One number or nothing: typed first on a copy of the converter, whose
+    // refusal (the input limit) refuses the whole paste.
+    TrialPanel trialPanel(panel_->readDisplay());
+    CQuibraDlg trial(*this);
+    trial.panel_ = &trialPanel;
+    trial.numberText = &trial.numberBuffer;
+    type(trial);
+    if (trialPanel.refusal) {
+        showMessage(trialPanel.refusal->first, trialPanel.refusal->second);
+        return;
     }
-    if (number->negative)
-        press(KeyId::signKey);
+    type(*this);
 }

@@ -74,7 +74,7 @@ void CQuibraDlg::firstUnitPress(KeyId key)
     const Quantity quantity = quantityOfKey(key);
     for (const KeyId other : unitKeys)
         if (quantityOfKey(other) != quantity)
-            panel_.setKeyEnabled(other, false);
+            panel_->setKeyEnabled(other, false);
     unitValue = leadingNumber(displayText);
     unitCode = unitCodeOf(key);
 }
