@@ -7,6 +7,7 @@
 #include "core/Utf8.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <filesystem>
 #include <string>
@@ -93,6 +94,10 @@ void CQuibraDlg::readRateFile()
 bool CQuibraDlg::tryWriteRateFile(std::string_view rate)
 {
     const std::filesystem::path target = rateFileTarget();
+    // A rate.dat that the user may not write keeps its rate: the rename,
+    // which needs only the directory's permission, would replace it.
+    if (::access(target.c_str(), W_OK) != 0 && errno != ENOENT)
+        return false;
     std::filesystem::path temporary = target;
     temporary += std::string(temporarySuffix) + std::to_string(::getpid());
     removeStaleTemporaries(target);
