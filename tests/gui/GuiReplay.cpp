@@ -29,6 +29,7 @@
 #include <QtWidgets>
 
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 
 namespace {
@@ -194,8 +195,13 @@ private:
         const QStringList xy = rest.split(QLatin1Char(','));
         const QPoint at(xy.value(0).toInt(), xy.value(1).toInt());
         if (kind == QLatin1String("click")) {
-            if (auto* button = window->findChild<QAbstractButton*>(rest))
-                QTest::mouseClick(button, Qt::LeftButton);
+            auto* button = window->findChild<QAbstractButton*>(rest);
+            if (button == nullptr) {
+                std::fprintf(stderr, "gui-replay: no button %s in the active window\n",
+                             qPrintable(rest));
+                std::_Exit(2);
+            }
+            QTest::mouseClick(button, Qt::LeftButton);
         } else if (kind == QLatin1String("clipboard")) {
             QGuiApplication::clipboard()->setText(QUrl::fromPercentEncoding(rest.toUtf8()));
         } else if (kind == QLatin1String("move") || kind == QLatin1String("release")) {
