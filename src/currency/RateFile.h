@@ -9,4 +9,3 @@
 // characters, with nothing after them.
 inline constexpr const char* rateFileName = "rate.dat";
 inline constexpr std::size_t rateLength = 5;
-

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What rate.dat's writing does that no trace sees: what is flushed to
-// disk, a write the disk refuses, descriptors left open. What the files hold afterwards is in the trace rate-file.txt.
+// disk, a write the disk refuses, descriptors left open. What the files hold afterwards is in the
+// trace rate-file.txt.
 
 #include "TextPanel.h"
 

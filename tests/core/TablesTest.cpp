@@ -25,10 +25,21 @@ struct Unit {
     double size;
 };
 const std::vector<std::vector<Unit>> quantities{
-    {{KeyId::mmKey, 1}, {KeyId::cmKey, 10}, {KeyId::mKey, 1e3}, {KeyId::kmKey, 1e6},
-     {KeyId::inchKey, 25.4}, {KeyId::ftKey, 304.8}, {KeyId::ydKey, 914.4}, {KeyId::mileKey, 1609344}},
-    {{KeyId::gKey, 1}, {KeyId::kgKey, 1e3}, {KeyId::ozKey, 453.59237 / 16}, {KeyId::lbKey, 453.59237}},
-    {{KeyId::mlKey, 1}, {KeyId::lKey, 1e3}, {KeyId::flOzKey, 3785.411784 / 128},
+    {{KeyId::mmKey, 1},
+     {KeyId::cmKey, 10},
+     {KeyId::mKey, 1e3},
+     {KeyId::kmKey, 1e6},
+     {KeyId::inchKey, 25.4},
+     {KeyId::ftKey, 304.8},
+     {KeyId::ydKey, 914.4},
+     {KeyId::mileKey, 1609344}},
+    {{KeyId::gKey, 1},
+     {KeyId::kgKey, 1e3},
+     {KeyId::ozKey, 453.59237 / 16},
+     {KeyId::lbKey, 453.59237}},
+    {{KeyId::mlKey, 1},
+     {KeyId::lKey, 1e3},
+     {KeyId::flOzKey, 3785.411784 / 128},
      {KeyId::galKey, 3785.411784}},
 };
 

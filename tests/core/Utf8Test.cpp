@@ -20,7 +20,9 @@ TEST(Utf8, EachBadSequenceReadsAsOneReplacement)
         {"\x80\xC0\x80\xC1\xBF\xF5\x80", U"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},
         {"\xE0\x9F\xBF\xED\xA0\x80", U"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},
         {"\xF0\x8F\xBF\xBF\xF4\x90\x80\x80", U"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},
-        {"\xE2\x82" "A\xF0\x9F\x98", U"\uFFFDA\uFFFD"},
+        {"\xE2\x82"
+         "A\xF0\x9F\x98",
+         U"\uFFFDA\uFFFD"},
     };
     for (const auto& [bytes, characters] : cases) {
         std::u32string read;
@@ -32,7 +34,9 @@ TEST(Utf8, EachBadSequenceReadsAsOneReplacement)
         EXPECT_EQ(read, characters) << bytes;
         EXPECT_EQ(utf8::characterCount(bytes), static_cast<int>(characters.size())) << bytes;
     }
-    EXPECT_EQ(utf8::withReplacements("\xE5\x86\x86\xC0\xB0" "A"), "円\uFFFD\uFFFDA");
+    EXPECT_EQ(utf8::withReplacements("\xE5\x86\x86\xC0\xB0"
+                                     "A"),
+              "円\uFFFD\uFFFDA");
 }
 
 } // namespace
