@@ -32,6 +32,7 @@ inline constexpr int unitKeyCount = 20;
 
 constexpr int keyIndex(KeyId key) { return static_cast<int>(key); }
 constexpr KeyId keyAt(int index) { return static_cast<KeyId>(index); }
+constexpr KeyId digitKey(int digit) { return keyAt(keyIndex(KeyId::key0) + digit); }
 constexpr bool isUnitKey(KeyId key) { return key >= KeyId::celsiusKey && key <= KeyId::dollarKey; }
 // Position among the twenty unit keys, 0 for celsiusKey.
 constexpr int unitKeyIndex(KeyId key) { return keyIndex(key) - keyIndex(KeyId::celsiusKey); }

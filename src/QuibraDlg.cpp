@@ -12,8 +12,7 @@ CQuibraDlg::CQuibraDlg(Panel& panel)
 
 void CQuibraDlg::initDialog()
 {
-    setNumberBuffer(formatNumber(entryValue));
-    writeDisplay(numberBuffer);
+    showNumberText(formatNumber(entryValue));
     readRateFile();
 }
 
@@ -49,11 +48,7 @@ std::string CQuibraDlg::formatNumber(double value) const
     return ::formatNumber(value, precision);
 }
 
-void CQuibraDlg::showValue(double value)
-{
-    setNumberBuffer(formatForDisplay(value));
-    writeDisplay(numberBuffer);
-}
+void CQuibraDlg::showValue(double value) { showNumberText(formatForDisplay(value)); }
 
 void CQuibraDlg::resetEntry()
 {
@@ -76,10 +71,11 @@ void CQuibraDlg::readRateBox() { rateBoxText = panel_->readRateBox(); }
 
 void CQuibraDlg::writeRateBox(std::string_view text) { panel_->writeRateBox(text); }
 
-void CQuibraDlg::setNumberBuffer(std::string text)
+void CQuibraDlg::showNumberText(std::string text)
 {
     numberBuffer = std::move(text);
     numberText = &numberBuffer;
+    writeDisplay(numberBuffer);
 }
 
 void CQuibraDlg::showMessage(std::string_view text, MessageIcon icon)

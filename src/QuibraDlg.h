@@ -131,7 +131,8 @@ private:
     void writeDisplay(std::string_view text);
     void readRateBox();
     void writeRateBox(std::string_view text);
-    void setNumberBuffer(std::string text);
+    // The text becomes the number text and the display's.
+    void showNumberText(std::string text);
     void showMessage(std::string_view text, MessageIcon icon);
 
     // Number entry.

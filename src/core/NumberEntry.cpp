@@ -30,7 +30,7 @@ void CQuibraDlg::OnButton9() { enterDigit(9); }
 
 void CQuibraDlg::enterDigit(int digit)
 {
-    pressFeedback(keyAt(keyIndex(KeyId::key0) + digit));
+    pressFeedback(digitKey(digit));
     readDisplay();
     readLengthLimit();
     if (utf8::characterCount(displayText) == lengthLimit) {
@@ -41,19 +41,18 @@ void CQuibraDlg::enterDigit(int digit)
         // A sign pressed on an earlier result does not carry into a new number.
         entrySign = 1;
         entryValue = digit;
-        setNumberBuffer(formatNumber(entryValue));
+        showNumberText(formatNumber(entryValue));
     } else if (pointEntered == 0) {
         entryValue = entryValue * 10 + digit;
-        setNumberBuffer(formatNumber(entrySign == -1 ? -entryValue : entryValue));
+        showNumberText(formatNumber(entrySign == -1 ? -entryValue : entryValue));
     } else {
         // The number text has room for 37 characters.
         if (numberText->size() + 1 >= numberCapacity) {
             showMessage(message::inputLimit, MessageIcon::information);
             return;
         }
-        setNumberBuffer(*numberText + static_cast<char>('0' + digit));
+        showNumberText(*numberText + static_cast<char>('0' + digit));
     }
-    writeDisplay(numberBuffer);
     entering = 1;
     // The figure typed after ft is its inches; any other pending unit is
     // replaced by the new number.
@@ -73,8 +72,7 @@ void CQuibraDlg::OnButtonPeriod()
         return;
     if (entering == 0)
         entrySign = 1;
-    setNumberBuffer(formatNumber(entrySign == -1 ? -entryValue : entryValue));
-    writeDisplay(numberBuffer);
+    showNumberText(formatNumber(entrySign == -1 ? -entryValue : entryValue));
     pointEntered = 1;
     entering = 1;
 }
@@ -118,8 +116,7 @@ void CQuibraDlg::OnButtonBack()
         } else {
             text.resize(lastCharacter(textLength));
         }
-        setNumberBuffer(std::move(text));
-        writeDisplay(numberBuffer);
+        showNumberText(std::move(text));
         entryValue = std::fabs(leadingNumber(numberBuffer));
     }
     enableAllUnitKeys();
@@ -129,8 +126,7 @@ void CQuibraDlg::OnButtonClr()
 {
     pressFeedback(KeyId::clearKey);
     clearCalculation();
-    setNumberBuffer(formatNumber(0));
-    writeDisplay(numberBuffer);
+    showNumberText(formatNumber(0));
     feetKeyUsed = 0;
     enableAllUnitKeys();
 }

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 // The significant digits and the decimal exponent of |value|, rounded to
 // `precision` digits: |value| = d1.d2d3... x 10^exponent. Zero has the
 // exponent 0.

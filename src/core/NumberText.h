@@ -9,6 +9,8 @@
 // Number texts of the display. All of them are made and read the same way
 // in every locale.
 
+constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
 // The significant digits of every number text of the display.
 inline constexpr int displayPrecision = 16;
 

@@ -3,6 +3,7 @@
 
 #include "Messages.h"
 #include "QuibraDlg.h"
+#include "core/NumberText.h"
 #include "core/PastedNumber.h"
 #include "core/Utf8.h"
 
@@ -28,8 +29,6 @@ char normalised(char32_t c)
                ? static_cast<char>(c)
                : '?';
 }
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 } // namespace
 
@@ -124,7 +123,7 @@ void CQuibraDlg::paste(std::string_view text)
     }
     const auto type = [&number](CQuibraDlg& converter) {
         for (const char c : number->keys)
-            converter.press(c == '.' ? KeyId::pointKey : keyAt(keyIndex(KeyId::key0) + (c - '0')));
+            converter.press(c == '.' ? KeyId::pointKey : digitKey(c - '0'));
         if (number->negative)
             converter.press(KeyId::signKey);
     };

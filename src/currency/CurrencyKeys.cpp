@@ -45,8 +45,7 @@ void CQuibraDlg::OnButtonRate()
     writeRateBox(rate);
     writeRateFile(rate);
     entryValue = 0;
-    setNumberBuffer(formatNumber(entryValue));
-    writeDisplay(numberBuffer);
+    showNumberText(formatNumber(entryValue));
     entering = 0;
     resetEntry();
 }

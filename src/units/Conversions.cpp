@@ -61,15 +61,6 @@ constexpr Matrix<4> volume{{
 // A row and a column for each unit of the quantity.
 static_assert(length.size() == 8 && mass.size() == 4 && volume.size() == 4);
 
-// Unit codes of the twenty unit keys, in key order.
-// clang-format off
-constexpr std::array<int, unitKeyCount> codes{51, 52, 11, 12, 13, 14, 15, 16, 17, 18,
-                                              21, 22, 23, 24, 31, 32, 33, 34, 41, 42};
-// clang-format on
-
-constexpr int celsius = 51;
-constexpr int yen = 41;
-
 template <std::size_t n>
 double through(const Matrix<n>& matrix, int source, int target, double value)
 {
@@ -79,11 +70,6 @@ double through(const Matrix<n>& matrix, int source, int target, double value)
 }
 
 } // namespace
-
-int unitCodeOf(KeyId key)
-{
-    return isUnitKey(key) ? codes[static_cast<std::size_t>(unitKeyIndex(key))] : unit::none;
-}
 
 Quantity quantityOf(int unitCode) { return static_cast<Quantity>(unitCode / 10); }
 
@@ -99,10 +85,10 @@ double convert(int sourceCode, int targetCode, double value, double yenPerDollar
     case Quantity::volume:
         return through(volume, sourceCode, targetCode, value);
     case Quantity::money:
-        return sourceCode == yen ? value / yenPerDollar : value * yenPerDollar;
+        return sourceCode == unit::yen ? value / yenPerDollar : value * yenPerDollar;
     case Quantity::temperature:
         // Each step rounds on its own, in this order.
-        if (sourceCode == celsius)
+        if (sourceCode == unit::celsius)
             return ((value * 9.0) / 5.0) + 32.0;
         return ((value - 32.0) * 5.0) / 9.0;
     default:

@@ -5,18 +5,32 @@
 
 #include "Keys.h"
 
+#include <array>
+
 // The tens digit of a unit code names its quantity.
 enum class Quantity { none = 0, length = 1, mass = 2, volume = 3, money = 4, temperature = 5 };
 
+// The codes of the twenty unit and currency keys, in key order: mm 11 ...
+// mile 18, g 21 ... lb 24, ml 31 ... gal 34, yen 41, dollar 42, degrees
+// Celsius 51, Fahrenheit 52.
+// clang-format off
+inline constexpr std::array<int, unitKeyCount> unitCodes{51, 52, 11, 12, 13, 14, 15, 16, 17, 18,
+                                                         21, 22, 23, 24, 31, 32, 33, 34, 41, 42};
+// clang-format on
+
+// The code of a unit or currency key; 0, which no unit has, for the others.
+constexpr int unitCodeOf(KeyId key)
+{
+    return isUnitKey(key) ? unitCodes[static_cast<std::size_t>(unitKeyIndex(key))] : 0;
+}
+
 namespace unit {
 inline constexpr int none = 0;
-inline constexpr int inch = 15;
-inline constexpr int feet = 16;
+inline constexpr int inch = unitCodeOf(KeyId::inchKey);
+inline constexpr int feet = unitCodeOf(KeyId::ftKey);
+inline constexpr int yen = unitCodeOf(KeyId::yenKey);
+inline constexpr int celsius = unitCodeOf(KeyId::celsiusKey);
 } // namespace unit
-
-// The code of a unit or currency key: mm 11 ... mile 18, g 21 ... lb 24,
-// ml 31 ... gal 34, yen 41, dollar 42, degrees Celsius 51, Fahrenheit 52.
-int unitCodeOf(KeyId key);
 // The quantity of a code; none for 0, which no unit has.
 Quantity quantityOf(int unitCode);
 Quantity quantityOfKey(KeyId key);

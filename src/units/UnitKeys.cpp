@@ -102,8 +102,7 @@ void CQuibraDlg::feetKey()
     }
     feetKeyUsed = 1;
     if (unitCode != unit::none) {
-        setNumberBuffer(formatNumber(unitValue));
-        writeDisplay(numberBuffer);
+        showNumberText(formatNumber(unitValue));
     } else {
         showFeetAndInches();
     }
@@ -126,8 +125,7 @@ void CQuibraDlg::showFeetAndInches()
                 text.pop_back();
             text += '\'';
         }
-        setNumberBuffer(std::move(text));
-        writeDisplay(numberBuffer);
+        showNumberText(std::move(text));
         return;
     }
     wholeFeet = static_cast<int>(feet);
@@ -147,6 +145,5 @@ void CQuibraDlg::showFeetAndInches()
         text.resize(16);
         text += '"';
     }
-    setNumberBuffer(std::move(text));
-    writeDisplay(numberBuffer);
+    showNumberText(std::move(text));
 }
