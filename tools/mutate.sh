@@ -90,8 +90,8 @@ else
     "$pattern" <tests/mutants.txt >"$work/faults.txt"
 fi
 
-# Each of two workers (one a core) plants its share of the faults in a copy
-# of its own; the window's tests, which start display servers, take turns.
+# Each worker (one a core) plants its share of the faults in a copy of its
+# own; the window's tests, which start display servers, take turns.
 workers=$(nproc)
 prepare() { # WORKER
   local source=$work/source-$1 build=$work/build-$1

@@ -143,7 +143,9 @@ void CQuibraDlg::OnButtonEqual()
     enableAllUnitKeys();
 }
 
-// Everything equals and CLR reset, except the sign of the entry and feetKeyUsed.
+// What equals and CLR both reset: the calculation, the entry and the waiting
+// unit. The entry's sign stays (the next number sets it), and so do the unit
+// value and feetKeyUsed (which CLR alone clears).
 void CQuibraDlg::clearCalculation()
 {
     entering = 0;

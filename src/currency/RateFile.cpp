@@ -69,7 +69,7 @@ void syncDirectoryOf(const std::filesystem::path& target)
 
 } // namespace
 
-// At most the first five characters count, and a line end or NUL ends the
+// At most the first five bytes count, and a line end or NUL ends the
 // rate. Anything that is not a readable regular file leaves the box empty
 // (a descriptor that did not open fails fstat). A regular file gives all
 // of the five bytes it has in one read.
