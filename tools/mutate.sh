@@ -102,6 +102,8 @@ prepare() { # WORKER
   cmake -S "$source" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O0 \
     -DQUIBRA_BENCH=OFF >/dev/null
   ninja -C "$build" >/dev/null
+  # The baseline of the back-to-back run, built once.
+  (cd "$build" && QUIBRA_B2B_SESSIONS=1 ctest -L b2b >/dev/null)
 }
 # The tests a fault can reach, fastest first: the converter's own (in one
 # locale: the others run the same code), then the window's, the launcher's
@@ -110,13 +112,16 @@ run() { # WORKER TARGETS CTEST-ARGUMENTS...
   local build=$work/build-$1 targets=$2
   shift 2
   ninja -C "$build" $targets >"$build/mutant-build.log" 2>&1 || return 2
-  (cd "$build" && ctest "$@" --timeout 30 --stop-on-failure >"$build/mutant-test.log" 2>&1)
+  (cd "$build" && ctest "$@" --timeout "${timeout:-30}" --stop-on-failure >"$build/mutant-test.log" 2>&1)
 }
 suite() { # WORKER FILE
   local window=(-LE 'core|package|slow' -E '\.de_DE')
   case $2 in
     src/panel/* | src/HelpDlg* | src/Quibra.cpp | res/*) ;;
     *) run "$1" "quibra-replay core_tests" -L core -E '\.(de_DE|fr_FR|ja_JP)' || return
+       # What the traces let through, a random session against the baseline
+       # may show: the same sessions for every fault.
+       QUIBRA_B2B_SESSIONS=${MUTATE_SESSIONS:-3000} QUIBRA_B2B_SEED=1 timeout=300 run "$1" "" -L b2b || return
        # The window shows what the converter tells its panel, which the
        # converter's tests see as well; it reads only the key table and
        # which unit waits besides.
