@@ -2,11 +2,13 @@
 # SPDX-FileCopyrightText: 2026 Quibra contributors
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# The launcher's working directory in an empty home: made, given the help
-# file and a rate kept where earlier versions worked; the help file follows
-# each upgrade until the user edits it; an install into ~/.local overwrites
-# nothing there. The launcher is given /bin/pwd as the program, so the
-# program it starts prints where it runs.
+# The launcher's working directory in an empty home: made, given a rate kept
+# where earlier versions worked; a help file copied before there was a record
+# follows an upgrade, an edited one does not, and nothing else of its name
+# is read or replaced; an install into ~/.local overwrites nothing there
+# (the first copy and an upgrade of it are the installed package's tests,
+# debian/tests). The launcher is given /bin/pwd as the program, so the
+# program it starts prints where it runs, at once.
 #   install-test.sh SOURCE-DIRECTORY BUILD-DIRECTORY
 set -euo pipefail
 source=$1 build=$2
@@ -14,11 +16,11 @@ home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 help=$home/installed-help
-# A copy of the launcher whose help files from before the record are $home/old-help.
+# A copy of the launcher whose help file from before the record is $home/old-help (8 bytes).
 printf 'old help' >"$home/old-help"
-sed "s/^copied_before_records=.*/copied_before_records=$(sha256sum <"$home/old-help" | cut -d' ' -f1)/" \
+sed "s/^copied_before_records=.*/copied_before_records='$(sha256sum <"$home/old-help" | cut -d' ' -f1) 8'/" \
   "$source/res/quibra-launcher" >"$home/launcher"
-launch() { env -u XDG_STATE_HOME -u XDG_DATA_HOME HOME="$home" "$@" sh "$home/launcher" /bin/pwd "$help"; }
+launch() { timeout 1 env -u XDG_STATE_HOME -u XDG_DATA_HOME HOME="$home" "$@" sh "$home/launcher" /bin/pwd "$help"; }
 state=$home/.local/state/quibra earlier=$home/.local/share/quibra
 shown() { [ "$(cat "$state/QuibraHelp.txt")" = "$1" ] || fail "$2: the help file holds $(cat "$state/QuibraHelp.txt")"; }
 
@@ -27,15 +29,11 @@ printf '98.7' >"$earlier/rate.dat"
 printf 'help 1' >"$help"
 # A relative XDG_DATA_HOME counts as unset: the rate is still found.
 [ "$(launch XDG_DATA_HOME=data)" = "$state" ] || fail "the program did not run in $state"
-shown 'help 1' "first run"
 [ "$(cat "$state/rate.dat")" = 98.7 ] && [ ! -e "$earlier/rate.dat" ] || fail "the earlier rate was not moved"
-printf 'help 2' >"$help"
-launch >/dev/null
-shown 'help 2' "an upgrade over an untouched copy"
 cp "$home/old-help" "$state/QuibraHelp.txt"
 rm "$state/.QuibraHelp.txt.copied"
 launch >/dev/null
-shown 'help 2' "an upgrade over a copy made before the record"
+shown 'help 1' "an upgrade over a copy made before the record"
 printf 'edited' >"$state/QuibraHelp.txt"
 printf 'help 3' >"$help"
 launch >/dev/null
@@ -48,6 +46,19 @@ shown 'edited' "an install"
 [ "$(cat "$state/rate.dat")" = 98.7 ] || fail "the rate was overwritten by an earlier one"
 [ "$(ls "$state")" = "$(printf 'QuibraHelp.txt\nrate.dat')" ] || fail "the working directory holds $(ls "$state")"
 
-[ "$(launch XDG_STATE_HOME="$home/custom")" = "$home/custom/quibra" ] || fail "XDG_STATE_HOME is not followed"
+custom=$home/custom/quibra
+[ "$(launch XDG_STATE_HOME="$home/custom")" = "$custom" ] || fail "XDG_STATE_HOME is not followed"
 [ "$(launch XDG_STATE_HOME=custom)" = "$state" ] || fail "a relative XDG_STATE_HOME is followed"
+# What the user made of the copy or its record stays as it is over an upgrade.
+# The copy is of an empty help file, so that a FIFO has its size.
+for made in 'rm QuibraHelp.txt && mkfifo QuibraHelp.txt' 'truncate -s 64G QuibraHelp.txt' \
+    'mv QuibraHelp.txt kept && ln -s kept QuibraHelp.txt' 'rm QuibraHelp.txt && ln -s gone QuibraHelp.txt' \
+    'chmod a-w QuibraHelp.txt' 'rm .QuibraHelp.txt.copied && mkfifo .QuibraHelp.txt.copied' \
+    'rm .QuibraHelp.txt.copied && truncate -s 64G .QuibraHelp.txt.copied'; do
+  rm -rf "$custom" && : >"$help" && launch XDG_STATE_HOME="$home/custom" >/dev/null
+  (cd "$custom" && eval "$made")
+  before=$(ls -lA --time-style=full-iso "$custom") && printf 'help 4' >"$help"
+  [ "$(launch XDG_STATE_HOME="$home/custom")" = "$custom" ] || fail "$made: the program did not start at once"
+  [ "$(ls -lA --time-style=full-iso "$custom")" = "$before" ] || fail "$made: the launcher changed $(ls -lA "$custom")"
+done
 echo "launcher and install leave the working directory to the user"
