@@ -100,7 +100,7 @@ prepare() { # WORKER
   git ls-files -z --cached --others --exclude-standard | xargs -0 cp --parents -t "$source" 2>/dev/null || true
   # Without debug information: linking is most of a rebuild.
   cmake -S "$source" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O0 \
-    -DQUIBRA_BENCH=OFF >/dev/null
+    -DQUIBRA_BENCH=OFF -DQUIBRA_B2B_HISTORY="$PWD" >/dev/null
   ninja -C "$build" >/dev/null
   # The baseline of the back-to-back run, built once.
   (cd "$build" && QUIBRA_B2B_SESSIONS=1 ctest -L b2b >/dev/null)
