@@ -7,7 +7,7 @@
 # follows an upgrade, an edited one does not, and nothing else of its name
 # is read or replaced; an install into ~/.local overwrites nothing there
 # (the first copy and an upgrade of it are the installed package's tests,
-# debian/tests). The launcher is given /bin/pwd as the program, so the
+# tests/autopkgtest). The launcher is given /bin/pwd as the program, so the
 # program it starts prints where it runs, at once.
 #   install-test.sh SOURCE-DIRECTORY BUILD-DIRECTORY
 set -euo pipefail

@@ -7,7 +7,7 @@
 # as a user gets it: the two builds byte for byte the same, lintian clean,
 # the program hardened, the files it holds and its control fields, its
 # desktop entry and AppStream metainfo through their validators; then
-# installed, its own tests (debian/tests: the program started by the menu
+# installed, its own tests (tests/autopkgtest: the program started by the menu
 # entry's command) run by autopkgtest on this machine, and removed again.
 #   package-test.sh SOURCE-DIRECTORY VERSION
 set -euo pipefail
