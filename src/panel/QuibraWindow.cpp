@@ -125,10 +125,11 @@ void QuibraWindow::runConverter(const std::function<void()>& run, bool announceD
     if (announceDisplay && display_->text() != before)
         news << display_->text();
     const std::optional<KeyId> waiting = dlg_.waitingKey();
-    for (const KeyId id : unitKeys)
-        key(id)->setWaiting(id == waiting);
+    // Named before its name says that it waits.
     if (waiting && waiting != waitingBefore)
         news << key(*waiting)->accessibleName() + QStringLiteral("から換算");
+    for (const KeyId id : unitKeys)
+        key(id)->setWaiting(id == waiting);
     if (!news.isEmpty())
         announcer_->announce(news.join(QStringLiteral("、")));
 }

@@ -6,7 +6,8 @@
 # session and accessibility bus, with speech going to a silent voice: what
 # Orca would say is the "SPEECH OUTPUT" of its debug log. Expects the
 # display's new value spoken after a typed conversion and after one made by
-# Tab and Ctrl+Enter alone, and a message box's text.
+# Tab and Ctrl+Enter alone, the source unit's key said pressed while it waits
+# and only then, and a message box's text.
 #   orca-test.sh PROGRAM
 set -u
 if [ -z "${ORCA_TEST_INNER:-}" ]; then
@@ -60,10 +61,12 @@ keys 1 0 0 c f
 heard 'notification 212\.'
 keys Delete 1 2 Tab Tab Tab Tab Tab Tab Tab Tab ctrl+Return
 heard 'notification インチから換算\.'
-keys shift+Tab shift+Tab shift+Tab shift+Tab
-heard 'センチメートル push button.*'
-keys ctrl+Return
+keys shift+Tab Tab
+heard 'インチ（押されています） push button.*'
+keys shift+Tab shift+Tab shift+Tab shift+Tab ctrl+Return
 heard 'notification 30\.48\.'
+keys Tab Tab Tab Tab
+heard 'インチ push button\.'
 keys 6 slash 0 equal
 heard '0では割れません。'
 echo "Orca spoke the results and the message"
