@@ -8,8 +8,8 @@
 // A key of the panel. It draws what a style or a style sheet must not take
 // away: the Rate key's thin sunken edge, a focus frame that stands out from
 // the key's own edge, so a keyboard user always sees where they are, and a
-// source unit's key pressed in while it waits for its target. (A checkable
-// button would show that too, but screen readers take it for a check box.)
+// source unit's key pressed in while it waits for its target, which its
+// accessible name then says too.
 class KeyButton final : public QPushButton {
     Q_OBJECT
 

@@ -10,6 +10,7 @@
 #include "KeyNavigation.h"
 #include "KeyboardTranslation.h"
 #include "PanelLook.h"
+#include "TextField.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -97,23 +98,26 @@ void QuibraWindow::addKeys()
 
 QLineEdit* QuibraWindow::addTextField(const char* name, const DialogRect& rect)
 {
-    auto* field = new QLineEdit(this);
+    auto* field = new TextField(this);
     field->setObjectName(QLatin1String(name));
     field->setGeometry(toPixels(rect));
     field->setReadOnly(true);
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // The keyboard belongs to the keys; a right click opens the window's menu.
-    field->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab alone; what is typed there goes to the converter through
+    // the window's filter, and a right click opens the window's menu.
+    field->setFocusPolicy(Qt::TabFocus);
     field->setContextMenuPolicy(Qt::NoContextMenu);
     return field;
 }
 
 void QuibraWindow::setUpFocusChain()
 {
-    const QList<QWidget*> controls = inRowOrder({keys_.begin(), keys_.end()});
+    // The focus starts on the first key, not on the display.
+    const QList<QWidget*> keys = inRowOrder({keys_.begin(), keys_.end()});
+    const QList<QWidget*> controls = inRowOrder(QList(keys) << display_ << rateBox_);
     for (qsizetype i = 1; i < controls.size(); ++i)
         setTabOrder(controls[i - 1], controls[i]);
-    controls.first()->setFocus();
+    keys.first()->setFocus();
 }
 
 void QuibraWindow::runConverter(const std::function<void()>& run, bool announceDisplay)
@@ -125,10 +129,11 @@ void QuibraWindow::runConverter(const std::function<void()>& run, bool announceD
     if (announceDisplay && display_->text() != before)
         news << display_->text();
     const std::optional<KeyId> waiting = dlg_.waitingKey();
-    for (const KeyId id : unitKeys)
-        key(id)->setWaiting(id == waiting);
+    // Named before its name says that it waits.
     if (waiting && waiting != waitingBefore)
         news << key(*waiting)->accessibleName() + QStringLiteral("から換算");
+    for (const KeyId id : unitKeys)
+        key(id)->setWaiting(id == waiting);
     if (!news.isEmpty())
         announcer_->announce(news.join(QStringLiteral("、")));
 }

@@ -4,9 +4,10 @@
 
 # The program under the Orca screen reader, on a private X server, D-Bus
 # session and accessibility bus, with speech going to a silent voice: what
-# Orca would say is the "SPEECH OUTPUT" of its debug log. Expects the
-# display's new value spoken after a typed conversion and after one made by
-# Tab and Ctrl+Enter alone, and a message box's text.
+# Orca would say is the "SPEECH OUTPUT" of its debug log. Expects: the
+# display's new value after a conversion typed and one made by Tab and
+# Ctrl+Enter, a waiting source unit's key said pressed and only then, the
+# rate box read as Tab reaches it, a box's text after keys typed there.
 #   orca-test.sh PROGRAM
 set -u
 if [ -z "${ORCA_TEST_INNER:-}" ]; then
@@ -60,10 +61,14 @@ keys 1 0 0 c f
 heard 'notification 212\.'
 keys Delete 1 2 Tab Tab Tab Tab Tab Tab Tab Tab ctrl+Return
 heard 'notification インチから換算\.'
-keys shift+Tab shift+Tab shift+Tab shift+Tab
-heard 'センチメートル push button.*'
-keys ctrl+Return
+keys shift+Tab Tab
+heard 'インチ（押されています） push button.*'
+keys shift+Tab shift+Tab shift+Tab shift+Tab ctrl+Return
 heard 'notification 30\.48\.'
+keys Tab Tab Tab Tab
+heard 'インチ push button\.'
+keys Tab Tab Tab Tab Tab Tab Tab Tab Tab
+heard '為替レート（円） read only text\.'
 keys 6 slash 0 equal
 heard '0では割れません。'
 echo "Orca spoke the results and the message"
