@@ -116,9 +116,8 @@ double leadingNumber(std::string_view text)
     // A digit must come first, or a point and a digit: from_chars would
     // also read "inf", "nan" and the like, which atof's decimal numbers are
     // not; and a text without digits, such as "-.", is 0 whatever its sign.
-    const bool digitFirst = text.starts_with('.') ? text.size() > 1 && isDigit(text[1])
-                                                  : !text.empty() && isDigit(text.front());
-    if (!digitFirst)
+    const std::string_view digits = text.substr(text.starts_with('.') ? 1 : 0);
+    if (digits.empty() || !isDigit(digits.front()))
         return 0.0;
 
     double value{};
