@@ -80,6 +80,5 @@ void CQuibraDlg::showNumberText(std::string text)
 
 void CQuibraDlg::showMessage(std::string_view text, MessageIcon icon)
 {
-    ++messagesShown_;
     panel_->showMessage(text, icon);
 }

@@ -160,5 +160,4 @@ private:
     bool tryWriteRateFile(std::string_view rate);
 
     Panel* panel_;
-    int messagesShown_ = 0;
 };

@@ -85,8 +85,8 @@ std::optional<PastedNumber> pastedNumber(std::string_view text)
 
 namespace {
 
-// All a trial of the number keys needs: the display. The first message
-// box is kept, and nothing reaches the window.
+// All a trial of the number keys needs: the display. Their one message
+// box, the input limit, is kept, and nothing reaches the window.
 class TrialPanel final : public Panel {
 public:
     explicit TrialPanel(std::string display)
@@ -102,8 +102,7 @@ public:
     void pause(int) override {}
     void showMessage(std::string_view text, MessageIcon icon) override
     {
-        if (!refusal)
-            refusal.emplace(text, icon);
+        refusal.emplace(text, icon);
     }
 
     std::optional<std::pair<std::string, MessageIcon>> refusal;
