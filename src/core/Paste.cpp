@@ -30,6 +30,32 @@ char normalised(char32_t c)
                : '?';
 }
 
+// All a trial of the number keys needs: the display. Their one message
+// box, the input limit, is kept, and nothing reaches the window.
+class TrialPanel final : public Panel {
+public:
+    explicit TrialPanel(std::string display)
+        : display_(std::move(display))
+    {
+    }
+    std::string readDisplay() override { return display_; }
+    void writeDisplay(std::string_view text) override { display_ = text; }
+    std::string readRateBox() override { return {}; }
+    void writeRateBox(std::string_view) override {}
+    void setKeyEnabled(KeyId, bool) override {}
+    void setKeyPushed(KeyId, bool) override {}
+    void pause(int) override {}
+    void showMessage(std::string_view text, MessageIcon icon) override
+    {
+        refusal.emplace(text, icon);
+    }
+
+    std::optional<std::pair<std::string, MessageIcon>> refusal;
+
+private:
+    std::string display_;
+};
+
 } // namespace
 
 std::optional<PastedNumber> pastedNumber(std::string_view text)
@@ -82,36 +108,6 @@ std::optional<PastedNumber> pastedNumber(std::string_view text)
         return std::nullopt;
     return pasted;
 }
-
-namespace {
-
-// All a trial of the number keys needs: the display. Their one message
-// box, the input limit, is kept, and nothing reaches the window.
-class TrialPanel final : public Panel {
-public:
-    explicit TrialPanel(std::string display)
-        : display_(std::move(display))
-    {
-    }
-    std::string readDisplay() override { return display_; }
-    void writeDisplay(std::string_view text) override { display_ = text; }
-    std::string readRateBox() override { return {}; }
-    void writeRateBox(std::string_view) override {}
-    void setKeyEnabled(KeyId, bool) override {}
-    void setKeyPushed(KeyId, bool) override {}
-    void pause(int) override {}
-    void showMessage(std::string_view text, MessageIcon icon) override
-    {
-        refusal.emplace(text, icon);
-    }
-
-    std::optional<std::pair<std::string, MessageIcon>> refusal;
-
-private:
-    std::string display_;
-};
-
-} // namespace
 
 void CQuibraDlg::paste(std::string_view text)
 {

@@ -18,14 +18,17 @@ inline constexpr std::array<int, unitKeyCount> unitCodes{51, 52, 11, 12, 13, 14,
                                                          21, 22, 23, 24, 31, 32, 33, 34, 41, 42};
 // clang-format on
 
-// The code of a unit or currency key; 0, which no unit has, for the others.
+namespace unit {
+inline constexpr int none = 0; // no unit has it
+} // namespace unit
+
+// The code of a unit or currency key; none for the others.
 constexpr int unitCodeOf(KeyId key)
 {
-    return isUnitKey(key) ? unitCodes[static_cast<std::size_t>(unitKeyIndex(key))] : 0;
+    return isUnitKey(key) ? unitCodes[static_cast<std::size_t>(unitKeyIndex(key))] : unit::none;
 }
 
 namespace unit {
-inline constexpr int none = 0;
 inline constexpr int inch = unitCodeOf(KeyId::inchKey);
 inline constexpr int feet = unitCodeOf(KeyId::ftKey);
 inline constexpr int yen = unitCodeOf(KeyId::yenKey);
