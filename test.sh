@@ -3,8 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Builds Quibra and passes the whole test suite, once as a debug build and
-# once under the address and undefined-behaviour sanitizers, then fuzzes the
-# converter: 300,000 runs or three minutes, whichever ends first.
+# once under the address and undefined-behaviour sanitizers.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh test
@@ -14,7 +13,3 @@ for preset in dev asan; do
   cmake --build --preset "$preset"
   ctest --preset "$preset" -j"$(nproc)"
 done
-echo "== fuzz"
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz
-ctest --preset fuzz

@@ -66,7 +66,6 @@ void TextPanel::writeDisplay(std::string_view text)
 void TextPanel::writeRateBox(std::string_view text)
 {
     rateBox = text;
-    ++rateBoxWrites;
     if (recordEvents)
         events.push_back("rate " + rateBox);
 }

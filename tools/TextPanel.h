@@ -14,8 +14,8 @@
 #include <vector>
 
 // A panel without a window. It keeps what a person would see and, when
-// asked, every call the converter makes, in order. quibra-replay, the tests,
-// the fuzzer and the benchmarks all drive the converter through it.
+// asked, every call the converter makes, in order. quibra-replay, the tests
+// and the benchmarks all drive the converter through it.
 class TextPanel final : public Panel {
 public:
     TextPanel() { enabled.fill(true); }
@@ -40,7 +40,6 @@ public:
     std::string display;
     std::string rateBox;
     std::array<bool, keyCount> enabled{};
-    int rateBoxWrites = 0;
     // "message ICON TEXT" lines, with a line break in TEXT written as \n.
     std::vector<std::string> messages;
     // Filled only when recordEvents is set: "display TEXT", "rate TEXT",
