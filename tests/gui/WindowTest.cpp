@@ -4,7 +4,6 @@
 #include "HelpDlg.h"
 #include "HelpText.h"
 #include "KeyButton.h"
-#include "Messages.h"
 #include "PanelLook.h"
 #include "QuibraWindow.h"
 
@@ -29,20 +28,9 @@ double contrast(QColor a, QColor b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// A part of the window as another process reads it from the X server
-// (ImageMagick's import), so that what Qt merely queued does not count.
-QImage grabFromOutside(const QWidget& window, const QRect& area)
-{
-    const QString file = QDir::current().filePath(QStringLiteral("grab.png"));
-    const QStringList arguments{"-window", QString::number(window.winId()), file};
-    return QProcess::execute(QStringLiteral("import"), arguments) ? QImage()
-                                                                  : QImage(file).copy(area);
-}
-
 } // namespace
 
 // What only the pixels show; the rest of the windows is in the GUI traces.
-// Run on the offscreen platform, and once more on a real X server.
 class WindowTest final : public QObject {
     Q_OBJECT
 
@@ -55,25 +43,7 @@ private slots:
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }
-    void cleanup()
-    {
-        qApp->setStyleSheet({});
-        window_.reset();
-    }
-
-    void rateKeyCaptionSurvivesAStyleSheet()
-    {
-        // A theme's or a user's rule for every widget: the Rate key's edge must
-        // not cover its caption.
-        auto* rate = button("rateKey");
-        qApp->setStyleSheet(QStringLiteral("QWidget { background: white; color: black; }"));
-        const QImage styled = rate->grab().toImage();
-        int dark = 0;
-        for (int y = 4; y < styled.height() - 4; ++y)
-            for (int x = 4; x < styled.width() - 4; ++x)
-                dark += qGray(styled.pixel(x, y)) < 128;
-        QVERIFY2(dark > 20, qPrintable(QStringLiteral("%1 caption pixels").arg(dark)));
-    }
+    void cleanup() { window_.reset(); }
 
     void focusFrameStandsOut()
     {
@@ -98,65 +68,6 @@ private slots:
         const QImage plain = key->grab().toImage();
         key->setWaiting(true);
         QVERIFY(key->grab().toImage() != plain);
-    }
-
-    void pushedLookReachesTheScreenAtOnce()
-    {
-        // What setKeyPushed draws is on the screen when it returns, before the
-        // pause that follows holds the event loop.
-        if (QGuiApplication::platformName() != QLatin1String("xcb"))
-            QSKIP("needs a real X server");
-        QTest::qWait(300);
-        const QRect key = button("key5")->geometry();
-        const QImage normal = grabFromOutside(*window_, key);
-        QVERIFY(!normal.isNull());
-        // No event loop runs between these calls, as none runs during the pause.
-        window_->setKeyPushed(KeyId::key5, true);
-        const QImage pushed = grabFromOutside(*window_, key);
-        window_->setKeyPushed(KeyId::key5, false);
-        QVERIFY(pushed != normal);
-        QCOMPARE(grabFromOutside(*window_, key), normal);
-    }
-
-    void shippedHelpFileCoversTheProgram()
-    {
-        QFile file(QStringLiteral(QUIBRA_SOURCE_DIR "/res/QuibraHelp.txt"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString text = decodeShiftJis(file.readAll());
-        QVERIFY(!text.contains(QChar(0xFFFD)));
-        for (const KeySpec& key : allKeys())
-            QVERIFY2(text.contains(fromUtf8(key.caption)), key.name.data());
-        for (const std::string_view message :
-             {message::rateNotEntered, message::rateWrongForm, message::rateCompletedWithZero,
-              message::rateCut, message::rateNotSaved, message::rateMissing,
-              message::pasteNotANumber})
-            QVERIFY2(text.contains(fromUtf8(message).remove(QLatin1Char('\n'))), message.data());
-    }
-
-    void iconIsSharpOnADenserScreen()
-    {
-        // Run with QT_SCALE_FACTOR=2: the icon's 60 device pixels must be the
-        // 64-pixel art scaled down, not the 32-pixel one blown up.
-        if (window_->devicePixelRatioF() != 2)
-            QSKIP("needs a device pixel ratio of 2");
-        auto* label = window_->findChild<QLabel*>();
-        const QImage shown = label->grab().toImage();
-        const auto distance = [&](int artSize) {
-            QImage art(shown.size(), QImage::Format_ARGB32);
-            art.fill(label->palette().color(QPalette::Window));
-            QPainter(&art).drawImage(
-                0, 0,
-                iconImage("quibra", artSize)
-                    .scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-            qint64 sum = 0;
-            for (int y = 0; y < art.height(); ++y)
-                for (int x = 0; x < art.width(); ++x)
-                    sum += qAbs(qGray(art.pixel(x, y)) - qGray(shown.pixel(x, y)));
-            return sum;
-        };
-        QCOMPARE(shown.size(), QSize(60, 60));
-        QVERIFY2(distance(64) * 2 < distance(32),
-                 qPrintable(QStringLiteral("%1 against %2").arg(distance(64)).arg(distance(32))));
     }
 
     void windowsAreLaidOutAndNamed()
