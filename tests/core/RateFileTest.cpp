@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What rate.dat's writing does that no trace sees: what is flushed to
-// disk, a write the disk refuses, descriptors left open. What the files hold afterwards is in the
-// trace rate-file.txt.
+// disk, a write the disk refuses, descriptors left open. What the files
+// hold afterwards is in the trace rate-file.txt.
 
 #include "TextPanel.h"
 
@@ -47,23 +47,12 @@ extern "C" int fsync(int fd)
 
 namespace {
 
-// A fresh working directory for the life of the object.
-struct WorkingDirectory {
-    WorkingDirectory()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quibra-XXXXXX").string();
-        path = mkdtemp(pattern.data());
-        std::filesystem::current_path(path);
-    }
-    ~WorkingDirectory() { std::filesystem::remove_all(path); }
-    std::filesystem::path path;
-};
-
 // A write the disk refuses keeps the old file; the next one reaches the
 // disk, the new file first and then the rename in its directory.
 TEST(RateFile, WrittenWholeAndDurablyOrNotAtAll)
 {
-    WorkingDirectory directory;
+    std::string directory = (std::filesystem::temp_directory_path() / "quibra-XXXXXX").string();
+    std::filesystem::current_path(mkdtemp(directory.data()));
     std::ofstream("rate.dat") << "98.7";
     const auto descriptors = [] {
         return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
@@ -84,6 +73,7 @@ TEST(RateFile, WrittenWholeAndDurablyOrNotAtAll)
     EXPECT_EQ(syncs, (std::vector<std::string>{"file", "directory"}));
     EXPECT_EQ(rate(), "120.5");
     EXPECT_EQ(descriptors(), before);
+    std::filesystem::remove_all(directory);
 }
 
 } // namespace
