@@ -54,12 +54,6 @@ void starveEventThread()
         fail(QStringLiteral("could not slow down Qt's Wayland event thread"));
 }
 
-wl_display* display()
-{
-    return static_cast<wl_display*>(
-        QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("wl_display"));
-}
-
 // A refused state takes two exchanges with the compositor and Qt's drawing
 // after the second a third; the last round trip brings the compositor's
 // verdict on that drawing.
@@ -103,15 +97,17 @@ void waitForLastFrame(QWidget* window)
 // ends, as it has when the key is let go.
 void strikeEscapeFromCompositor(QuibraWindow* window)
 {
+    static wl_display* const display = static_cast<wl_display*>(
+        QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("wl_display"));
     static const wl_callback_listener escape = {[](void* data, wl_callback* callback, uint32_t) {
         wl_callback_destroy(callback);
         auto* converter = static_cast<QuibraWindow*>(data);
         QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b"));
         QApplication::sendEvent(converter->focusWidget() ? converter->focusWidget() : converter,
                                 &key);
-        wl_callback_destroy(wl_display_sync(display()));
+        wl_callback_destroy(wl_display_sync(display));
     }};
-    wl_callback_add_listener(wl_display_sync(display()), &escape, window);
+    wl_callback_add_listener(wl_display_sync(display), &escape, window);
 }
 
 void drive()
