@@ -19,8 +19,8 @@ struct KeyboardMessage {
 };
 
 // The whole converter: calculator, unit selection and currency. It reaches
-// the screen only through its Panel. The fields are public so that tests can
-// check them; only the key handlers change them.
+// the screen only through its Panel. Only the key handlers change its
+// fields.
 class CQuibraDlg {
 public:
     explicit CQuibraDlg(Panel& panel);
