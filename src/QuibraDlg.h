@@ -35,7 +35,8 @@ public:
     // is enabled; returns whether the message was handled.
     bool keyboardFilter(const KeyboardMessage& message);
     // A number pasted from the clipboard (UTF-8): typed on the keys, digit by
-    // digit, then the sign key if it is negative. Anything that is not one
+    // digit, then the sign key if it is negative, all at once (without the
+    // keys' pushed look). Anything that is not one
     // number, or a number that the keys would not take whole, brings a
     // message and changes nothing.
     void paste(std::string_view text);

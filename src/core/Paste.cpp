@@ -56,6 +56,30 @@ private:
     std::string display_;
 };
 
+// The window as the keys of a paste see it: they type without their pushed
+// look and its pause, so the whole number appears at once.
+class UnpushedPanel final : public Panel {
+public:
+    explicit UnpushedPanel(Panel& panel)
+        : panel_(panel)
+    {
+    }
+    std::string readDisplay() override { return panel_.readDisplay(); }
+    void writeDisplay(std::string_view text) override { panel_.writeDisplay(text); }
+    std::string readRateBox() override { return panel_.readRateBox(); }
+    void writeRateBox(std::string_view text) override { panel_.writeRateBox(text); }
+    void setKeyEnabled(KeyId key, bool on) override { panel_.setKeyEnabled(key, on); }
+    void setKeyPushed(KeyId, bool) override {}
+    void pause(int) override {}
+    void showMessage(std::string_view text, MessageIcon icon) override
+    {
+        panel_.showMessage(text, icon);
+    }
+
+private:
+    Panel& panel_;
+};
+
 } // namespace
 
 std::optional<PastedNumber> pastedNumber(std::string_view text)
@@ -133,5 +157,9 @@ void CQuibraDlg::paste(std::string_view text)
         showMessage(trialPanel.refusal->first, trialPanel.refusal->second);
         return;
     }
+    Panel* const window = panel_;
+    UnpushedPanel unpushed(*window);
+    panel_ = &unpushed;
     type(*this);
+    panel_ = window;
 }

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The order of the keys' calls to the panel, which no display shows: the
-// pushed look comes first. Everything the keys show is in the traces.
+// pushed look comes first, but for the keys a paste types. Everything the keys show is in the
+// traces.
 
 #include "TextPanel.h"
 
@@ -29,6 +30,16 @@ TEST(PushedLook, EveryKeyBeginsWithIt)
         EXPECT_EQ(events[1], "pause 20");
         EXPECT_EQ(events[2], "release " + name);
     }
+}
+
+// A paste types its number at once: its keys pause for nothing.
+TEST(PushedLook, NotOnPastedKeys)
+{
+    TextConverter converter;
+    converter.panel.recordEvents = true;
+    converter.dialog.paste("-1,234.5");
+    for (const std::string& event : converter.panel.events)
+        EXPECT_FALSE(event.starts_with("push") || event.starts_with("pause")) << event;
 }
 
 } // namespace
