@@ -15,6 +15,8 @@
 #                                         operator swapped, an integer constant
 #                                         off by one, a condition made true or
 #                                         false; by default in the converter
+#                                         (MUTATE_SAMPLE=N MUTATE_SEED=S: N of
+#                                         them, drawn at random by seed S)
 # A fault is a block; blocks are separated by blank lines:
 #   # what a user would see
 #   FILE[@N]
@@ -23,7 +25,10 @@
 #   +THE SAME LINES WITH THE FAULT (a lone + deletes)
 # A generated fault that survives but stands in tests/mutants-equivalent.txt,
 # whose blocks say why no user can ever tell it from the program, counts as
-# equivalent. The last line: mutants: K killed, E equivalent, S survived.
+# equivalent. A kill is a test that failed; a fault whose only failing test
+# ran out of time is a verdict of its own, "timeout", left with the
+# survivors. The last line: mutants: K killed, E equivalent, S survived,
+# T timed out.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 generate=false
@@ -84,6 +89,15 @@ if $generate; then
         $previous = $code;
       }
     }' "$@" >"$work/faults.txt"
+  # A sample of them, the same for the same seed.
+  if [ -n "${MUTATE_SAMPLE:-}" ]; then
+    perl -e 'local $/ = ""; my @faults = <STDIN>; srand($ARGV[1]);
+      my @order = map { [rand, $_] } 0 .. $#faults;
+      my @picked = sort { $a <=> $b } map { $_->[1] } (sort { $a->[0] <=> $b->[0] } @order)[0 .. $ARGV[0] - 1];
+      print @faults[grep { defined } @picked]' "$MUTATE_SAMPLE" "${MUTATE_SEED:-1}" \
+      <"$work/faults.txt" >"$work/sample.txt"
+    mv "$work/sample.txt" "$work/faults.txt"
+  fi
 else
   pattern=${1:-}
   perl -e 'local $/ = ""; while (<STDIN>) { s/\n*$/\n\n/; print if !length $ARGV[0] || /$ARGV[0]/ }' \
@@ -91,7 +105,8 @@ else
 fi
 
 # Each worker (one a core) plants its share of the faults in a copy of its
-# own; the window's tests, which start display servers, take turns.
+# own. The window's tests run side by side: on the offscreen platform, and
+# on a Weston of their own.
 workers=$(nproc)
 prepare() { # WORKER
   local source=$work/source-$1 build=$work/build-$1
@@ -107,31 +122,41 @@ prepare() { # WORKER
 }
 # The tests a fault can reach, fastest first: the converter's own (in one
 # locale: the others run the same code), then the window's, the launcher's
-# and the install's. Those of the package and the slow ones stay out.
-run() { # WORKER TARGETS CTEST-ARGUMENTS...
-  local build=$work/build-$1 targets=$2
-  shift 2
+# and the install's. Those of the package (reuse and format among them) and
+# the slow ones stay out: a kill is a test that failed.
+# Status: 0 all passed, 1 a test failed, 2 no build, 3 no test failed but
+# one ran out of time (the time-outs are run no more, the rest are).
+run() { # WORKER TARGETS EXCLUDE CTEST-ARGUMENTS...
+  local build=$work/build-$1 targets=$2 exclude=$3 slow='' name
+  shift 3
   ninja -C "$build" $targets >"$build/mutant-build.log" 2>&1 || return 2
-  (cd "$build" && ctest "$@" --timeout "${timeout:-30}" --stop-on-failure >"$build/mutant-test.log" 2>&1)
+  while ! (cd "$build" && ctest "$@" ${exclude:+-E "$exclude"} --timeout "${timeout:-30}" \
+    --stop-on-failure >"$build/mutant-test.log" 2>&1); do
+    name=$(sed -nE 's/.*Test +#[0-9]+: ([^ ]+) .*\*\*\*Timeout.*/\1/p' "$build/mutant-test.log" | head -1)
+    [ -n "$name" ] || return 1
+    slow+=" $name"
+    exclude="${exclude:+$exclude|}^${name//./\\.}\$"
+  done
+  echo "$slow" >"$build/mutant-timeouts.log"
+  [ -z "$slow" ] || return 3
 }
 suite() { # WORKER FILE
-  local window=(-LE 'core|package|slow' -E '\.de_DE')
+  # The back-to-back run drives quibra-replay alone, which no file of the
+  # window is part of; so the window's suite leaves it out.
+  local window=(-LE 'core|package|slow|b2b')
   case $2 in
     src/panel/* | src/HelpDlg* | src/Quibra.cpp | res/*) ;;
-    *) run "$1" "quibra-replay core_tests" -L core -E '\.(de_DE|fr_FR|ja_JP)' || return
+    *) run "$1" "quibra-replay core_tests" '\.(de_DE|fr_FR|ja_JP)' -L core || return
        # What the traces let through, a random session against the baseline
        # may show: the same sessions for every fault.
-       QUIBRA_B2B_SESSIONS=${MUTATE_SESSIONS:-3000} QUIBRA_B2B_SEED=1 timeout=300 run "$1" "" -L b2b || return
+       QUIBRA_B2B_SESSIONS=${MUTATE_SESSIONS:-3000} QUIBRA_B2B_SEED=1 timeout=300 run "$1" "" "" -L b2b || return
        # The window shows what the converter tells its panel, which the
        # converter's tests see as well; it reads only the key table and
        # which unit waits besides.
        case $2 in src/Keys.cpp | src/units/UnitKeys.cpp) ;; *) return 0 ;; esac
-       window=(-L gui -LE 'slow|wayland' -E '\.de_DE') ;;
+       window=(-L gui -LE 'slow|wayland') ;;
   esac
-  (
-    flock 9
-    run "$1" "" "${window[@]}"
-  ) 9>"$work/window-tests.lock"
+  run "$1" "" '\.de_DE' "${window[@]}"
 }
 
 # Plants the fault of one block (on standard input) in a source copy, or
@@ -178,6 +203,8 @@ worker() { # WORKER: takes every workers-th fault, from the WORKER-th on
            printf '%s\n\n' "$block" >>"$work/survivors-$1.txt"
          fi ;;
       2) echo "no build	$where" ;;
+      3) echo "timeout	$where (by$(cat "$build/mutant-timeouts.log"))"
+         printf '%s\n\n' "$block" >>"$work/survivors-$1.txt" ;;
       *) by=$(sed -nE 's/.*Test +#[0-9]+: ([^ ]+) .*\*\*\*.*/\1/p' "$build/mutant-test.log" | head -1)
          echo "killed	$where (by ${by:-?})" ;;
     esac
@@ -198,4 +225,5 @@ cat "$work"/survivors-*.txt >"$work/survivors.txt" 2>/dev/null || true
 tally() { cat "$work"/results-*.txt | grep -c "^$1	" || true; }
 echo "time: $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s; survivors in $work/survivors.txt"
 echo "faults that could not be planted: $(tally stale); that did not build: $(tally 'no build')"
-echo "mutants: $(tally killed) killed, $(tally equivalent) equivalent, $(tally survived) survived"
+echo "faults whose only failing test ran out of time (in the survivors): $(tally timeout)"
+echo "mutants: $(tally killed) killed, $(tally equivalent) equivalent, $(tally survived) survived, $(tally timeout) timed out"
