@@ -18,7 +18,7 @@ test_packages=(libgtest-dev libbenchmark-dev locales xvfb xauth x11-utils xdotoo
                lintian reuse autopkgtest python3 clang-format
                orca speech-dispatcher python3-pyatspi at-spi2-core dbus-daemon
                weston qt6-wayland)
-bench_packages=(xvfb xauth x11-utils libx11-dev gcc valgrind)
+bench_packages=(libbenchmark-dev xvfb xauth x11-utils libx11-dev gcc valgrind)
 test_locales=(de_DE.UTF-8 fr_FR.UTF-8 ja_JP.UTF-8)
 
 packages=("${run_packages[@]}")

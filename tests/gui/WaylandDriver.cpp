@@ -16,7 +16,7 @@
 #include <cstdlib>
 
 // Linked into the program itself (src/Quibra.cpp), so that its own main()
-// and its own way out are what run: once the window is up, this types a
+// and its own way out are what run: once the window is up, this clicks a
 // conversion, has Qt ask the compositor for each state that the window must
 // refuse, and closes the window with Esc. At the first fault it says what
 // it found and ends the process with status 1.
