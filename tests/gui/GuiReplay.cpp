@@ -22,6 +22,7 @@
 #include "Announcer.h"
 #include "HelpText.h"
 #include "KeyButton.h"
+#include "Language.h"
 #include "QuibraWindow.h"
 #include "TextPanel.h"
 
@@ -241,6 +242,7 @@ private:
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    installTranslations(QStringLiteral(TRANSLATIONS));
     std::vector<std::string> tokens =
         scriptTokens(std::string{std::istreambuf_iterator<char>(std::cin), {}});
     static const QRegularExpression valid(
