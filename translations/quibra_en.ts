@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>ポケット電卓の単位換算</source>
-        <translation>Pocket-calculator unit converter</translation>
+        <translation>Pocket unit converter</translation>
     </message>
 </context>
 <context>

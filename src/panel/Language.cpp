@@ -11,23 +11,31 @@
 
 #include <string>
 
+namespace {
+
+bool tryInstall(const QLocale& locale, const QString& name, const QString& directory)
+{
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(locale, name, QStringLiteral("_"), directory))
+        return QCoreApplication::installTranslator(translator);
+    delete translator;
+    return false;
+}
+
+} // namespace
+
 void installTranslations(const QString& directory)
 {
     // Qt's own QTranslator::load(QLocale::system(), ...) would pass over a
     // Japanese that comes first, as in LANGUAGE=ja:en, for the English after it.
     for (const QString& language : QLocale::system().uiLanguages()) {
         const QLocale locale(language);
-        const bool japanese = locale.language() == QLocale::Japanese;
-        auto* translator = new QTranslator(QCoreApplication::instance());
-        if (japanese ? translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))
-                     : translator->load(locale, QStringLiteral("quibra"), QStringLiteral("_"),
-                                        directory)) {
-            QCoreApplication::installTranslator(translator);
+        if (locale.language() == QLocale::Japanese) {
+            tryInstall(locale, QStringLiteral("qtbase"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
             return;
         }
-        delete translator;
-        if (japanese)
+        if (tryInstall(locale, QStringLiteral("quibra"), directory))
             return;
     }
 }

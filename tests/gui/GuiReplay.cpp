@@ -80,6 +80,31 @@ QString describe(QWidget* window, QWidget& main)
     return window->windowTitle() + ": " + texts.join(QLatin1Char('/'));
 }
 
+// What a person would not read whole in a window: a caption or label wider
+// than its widget, and in an English session a text still in Japanese.
+QStringList misfits(QWidget* window)
+{
+    static const QRegularExpression japanese(
+        QStringLiteral("[\\x{3000}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"));
+    const bool english = QLocale::system().uiLanguages().value(0).startsWith(QLatin1String("en"));
+    QStringList found;
+    const QWidgetList widgets = window->findChildren<QWidget*>() << window;
+    for (QWidget* widget : widgets) {
+        const auto* button = qobject_cast<QAbstractButton*>(widget);
+        const auto* label = qobject_cast<QLabel*>(widget);
+        // A message box wraps its lines where it must, and is as high as they need.
+        const QString text = button ? button->text() : label ? label->text() : QString();
+        const int width = widget->fontMetrics().size(Qt::TextShowMnemonic, text).width();
+        if (widget->isVisible() && !(label && label->wordWrap()) && width > widget->width())
+            found << QStringLiteral("%1 is too small for %2").arg(widget->objectName(), text);
+        for (const QString& said : {text, widget->windowTitle(), widget->accessibleName(),
+                                    widget->accessibleDescription(), widget->toolTip()})
+            if (english && said.contains(japanese))
+                found << QStringLiteral("%1 in Japanese: %2").arg(widget->objectName(), said);
+    }
+    return found;
+}
+
 // As X11 reports keys: printable keys type their character with any
 // modifier, Ctrl with a letter a control character.
 QKeyEvent keyEvent(QEvent::Type type, const QString& kind, const QString& rest)
@@ -156,6 +181,8 @@ private:
     void record()
     {
         QWidget* window = activeWindow(main_);
+        for (const QString& misfit : misfits(window ? window : &main_))
+            std::printf("misfit: %s\n", qPrintable(misfit));
         const QWidget* focus = window ? window->focusWidget() : nullptr;
         QString focusName = focus ? focus->objectName() : QStringLiteral("-");
         if (focusChanges_ > 1)
