@@ -84,22 +84,19 @@ QString describe(QWidget* window, QWidget& main)
 // than its widget, and in an English session a text still in Japanese.
 QStringList misfits(QWidget* window)
 {
-    static const QRegularExpression japanese(
-        QStringLiteral("[\\x{3000}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"));
-    const bool english = QLocale::system().uiLanguages().value(0).startsWith(QLatin1String("en"));
+    static const QRegularExpression japanese(QStringLiteral("[\\x{3000}-\\x{FFEF}]"));
     QStringList found;
     const QWidgetList widgets = window->findChildren<QWidget*>() << window;
     for (QWidget* widget : widgets) {
-        const auto* button = qobject_cast<QAbstractButton*>(widget);
-        const auto* label = qobject_cast<QLabel*>(widget);
-        // A message box wraps its lines where it must, and is as high as they need.
-        const QString text = button ? button->text() : label ? label->text() : QString();
+        // A message box, and its label, wrap the lines where they must.
+        const QString text = widget->property("text").toString();
         const int width = widget->fontMetrics().size(Qt::TextShowMnemonic, text).width();
-        if (widget->isVisible() && !(label && label->wordWrap()) && width > widget->width())
+        if (widget != window && widget->isVisible() && !widget->property("wordWrap").toBool() &&
+            width > widget->width())
             found << QStringLiteral("%1 is too small for %2").arg(widget->objectName(), text);
         for (const QString& said : {text, widget->windowTitle(), widget->accessibleName(),
                                     widget->accessibleDescription(), widget->toolTip()})
-            if (english && said.contains(japanese))
+            if (said.contains(japanese) && QLocale::system().uiLanguages()[0].startsWith("en"))
                 found << QStringLiteral("%1 in Japanese: %2").arg(widget->objectName(), said);
     }
     return found;
