@@ -4,7 +4,9 @@
 # Installs the desktop program with what a desktop needs to offer it in its
 # menu; debian/ makes the Debian package of it (tools/make-deb.sh):
 #   bin/quibra, bin/quibra-launcher      the program and what the menu starts
-#   share/quibra/QuibraHelp.txt          copied into each user's directory
+#   share/quibra/QuibraHelp*.txt         the help, one of which the launcher
+#                                        copies into each user's directory
+#   share/quibra/translations/*.qm       the window's texts in other languages
 #   share/applications/quibra.desktop    the menu entry
 #   share/icons/hicolor/*/apps/quibra.*  the icon, as SVG and PNG 16 to 256
 #   share/metainfo/*.metainfo.xml        the software-centre description
@@ -12,7 +14,15 @@
 include(GNUInstallDirs)
 
 install(TARGETS quibra RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES res/QuibraHelp.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/quibra)
+# The Japanese help, and beside it its translations, QuibraHelp_LANG.txt.
+file(GLOB helps CONFIGURE_DEPENDS res/QuibraHelp*.txt)
+install(FILES ${helps} DESTINATION ${CMAKE_INSTALL_DATADIR}/quibra)
+install(FILES ${qm_files} DESTINATION ${CMAKE_INSTALL_DATADIR}/quibra/translations)
+# The program finds its translations from its own place, as the launcher
+# finds the help.
+file(RELATIVE_PATH installed_translations ${CMAKE_INSTALL_FULL_BINDIR}
+  ${CMAKE_INSTALL_FULL_DATADIR}/quibra/translations)
+target_compile_definitions(quibra_panel PRIVATE QUIBRA_TRANSLATIONS="${installed_translations}")
 
 # The launcher finds the help file from its own place, so the path from the
 # bin directory to the data directory goes into the installed copy.

@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr std::string_view helpMissing = "Helpファイルが見つかりません。";
-
 constexpr Qt::WindowFlags modalFrame = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                        Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
@@ -55,7 +53,7 @@ QPushButton* addButton(QWidget* window, const char* name, const QString& caption
 CHelpDlg::CHelpDlg(QWidget* parent)
     : QDialog(parent, modalFrame)
 {
-    setUpWindow(*this, QStringLiteral("About Quibra"), 221, 165);
+    setUpWindow(*this, tr("About Quibra"), 221, 165);
 
     helpText_ = new QPlainTextEdit(this);
     helpText_->setObjectName(QStringLiteral("helpText"));
@@ -64,18 +62,17 @@ CHelpDlg::CHelpDlg(QWidget* parent)
     helpText_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     helpText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     helpText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    helpText_->setAccessibleName(QStringLiteral("ヘルプ"));
+    helpText_->setAccessibleName(tr("ヘルプ"));
     helpText_->setUndoRedoEnabled(false);
 
-    QPushButton* version =
-        addButton(this, "versionButton", QStringLiteral("Version"), {117, 145, 44, 14});
+    QPushButton* version = addButton(this, "versionButton", tr("Version"), {117, 145, 44, 14});
     version->setAutoDefault(false);
     connect(version, &QPushButton::clicked, this, &CHelpDlg::OnButtonVersion);
-    QPushButton* ok = addButton(this, "okButton", QStringLiteral("OK"), {171, 145, 44, 14});
+    QPushButton* ok = addButton(this, "okButton", tr("OK"), {171, 145, 44, 14});
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CHelpDlg::accept);
 
-    addText(this, QStringLiteral("Quibra 単位換算電卓"), {25, 148, 87, 10});
+    addText(this, tr("Quibra 単位換算電卓"), {25, 148, 87, 10});
     addIcon(this, helpIcon(), {4, 141, 20, 20});
 
     // Before the window first shows: with no help file the message comes first.
@@ -93,7 +90,8 @@ void CHelpDlg::loadHelpText()
     const std::optional<QString> text = tryLoadHelpText(helpFileName);
     if (!text) {
         // The text area keeps what it shows.
-        showMessageBox(isVisible() ? this : parentWidget(), helpMissing, MessageIcon::exclamation);
+        showMessageBox(isVisible() ? this : parentWidget(), tr("Helpファイルが見つかりません。"),
+                       MessageIcon::exclamation);
         return;
     }
     showInParts(*helpText_, *text);
@@ -111,13 +109,13 @@ void CHelpDlg::OnButtonVersion()
 CVersionDlg::CVersionDlg(QWidget* parent)
     : QDialog(parent, modalFrame)
 {
-    setUpWindow(*this, QStringLiteral("Quibraのﾊﾞｰｼﾞｮﾝ情報"), 227, 47);
+    setUpWindow(*this, tr("Quibraのﾊﾞｰｼﾞｮﾝ情報"), 227, 47);
 
-    QPushButton* ok = addButton(this, "okButton", QStringLiteral("OK"), {169, 10, 44, 14});
+    QPushButton* ok = addButton(this, "okButton", tr("OK"), {169, 10, 44, 14});
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CVersionDlg::accept);
 
     addIcon(this, applicationIcon(), {11, 10, 20, 20});
-    addText(this, QStringLiteral("Quibra Version " QUIBRA_VERSION), {40, 10, 119, 8});
-    addText(this, QStringLiteral("ポケット電卓の単位換算"), {40, 23, 119, 8});
+    addText(this, tr("Quibra Version %1").arg(QStringLiteral(QUIBRA_VERSION)), {40, 10, 119, 8});
+    addText(this, tr("ポケット電卓の単位換算"), {40, 23, 119, 8});
 }

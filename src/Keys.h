@@ -58,8 +58,8 @@ using KeyHandler = void (CQuibraDlg::*)();
 struct KeySpec {
     KeyId id;
     std::string_view name;           // objectName in the window, token in quibra-replay
-    std::string_view caption;        // UTF-8, exactly as the key shows it
-    std::string_view accessibleName; // what a screen reader speaks
+    std::string_view caption;        // UTF-8, exactly as the key shows it in Japanese
+    std::string_view accessibleName; // what a screen reader speaks, in Japanese
     DialogRect rect;
     KeyHandler handler;
     int keyCode;                        // key-press code that runs it, 0 for none

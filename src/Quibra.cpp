@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quibra contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "Language.h"
 #include "QuibraWindow.h"
 #include "WaylandWindows.h"
 
@@ -33,6 +34,7 @@ public:
 int main(int argc, char* argv[])
 {
     CQuibraApp app(argc, argv);
+    installTranslations(translationsDirectory());
     // Ties the window to its menu entry (quibra.desktop) on Wayland as on X11.
     QGuiApplication::setDesktopFileName(QStringLiteral("quibra"));
     return app.run();

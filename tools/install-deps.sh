@@ -11,7 +11,8 @@
 set -euo pipefail
 
 run_packages=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-ipafont-gothic fonts-comic-neue
-              qt6-base-private-dev pkg-config libwayland-dev wayland-protocols)
+              qt6-base-private-dev pkg-config libwayland-dev wayland-protocols
+              qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 package_packages=(dpkg-dev debhelper libgtest-dev)
 test_packages=(libgtest-dev libbenchmark-dev locales xvfb xauth x11-utils xdotool imagemagick
                desktop-file-utils appstream
@@ -19,7 +20,7 @@ test_packages=(libgtest-dev libbenchmark-dev locales xvfb xauth x11-utils xdotoo
                orca speech-dispatcher python3-pyatspi at-spi2-core dbus-daemon
                weston qt6-wayland)
 bench_packages=(libbenchmark-dev xvfb xauth x11-utils libx11-dev gcc valgrind)
-test_locales=(de_DE.UTF-8 fr_FR.UTF-8 ja_JP.UTF-8)
+test_locales=(de_DE.UTF-8 fr_FR.UTF-8 ja_JP.UTF-8 en_US.UTF-8)
 
 packages=("${run_packages[@]}")
 case "${1:-run}" in

@@ -9,19 +9,22 @@
 #   help.png        the help window, opened by a click on the icon
 #   version.png     the version window, opened with "Version"
 # There is no window manager, so the windows have no title bars.
-#   tools/screenshots.sh [PROGRAM] [OUTPUT-DIRECTORY]
-# PROGRAM defaults to build/release/quibra, OUTPUT-DIRECTORY to docs.
+#   tools/screenshots.sh [PROGRAM] [OUTPUT-DIRECTORY] [LANGUAGE]
+# PROGRAM defaults to build/release/quibra, OUTPUT-DIRECTORY to docs. With a
+# LANGUAGE of a translation (en), the windows are in that language, with its
+# help, and OUTPUT-DIRECTORY defaults to docs/LANGUAGE.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=$(realpath "${1:-build/release/quibra}")
-output=$(realpath "${2:-docs}")
+language=${3:-}
+output=$(realpath "${2:-docs${language:+/$language}}")
 mkdir -p "$output"
 
 # Again on a private X server of xvfb-run's, which has no window manager.
 if [ -z "${QUIBRA_PRIVATE_X:-}" ]; then
-  exec env QUIBRA_PRIVATE_X=1 xvfb-run -a -s '-screen 0 800x600x24' "$0" "$program" "$output"
+  exec env QUIBRA_PRIVATE_X=1 xvfb-run -a -s '-screen 0 800x600x24' "$0" "$program" "$output" "$language"
 fi
-export QT_QPA_PLATFORM=xcb
+export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 LANGUAGE=$language
 work=$(mktemp -d)
 trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
@@ -46,7 +49,7 @@ press() {
 }
 
 printf '110.5' > "$work/rate.dat"
-cp res/QuibraHelp.txt "$work/"
+cp "res/QuibraHelp${language:+_$language}.txt" "$work/QuibraHelp.txt"
 (cd "$work" && exec "$program") &
 pid=$!
 main=$(window_named '^Unit Converter$')
@@ -66,7 +69,7 @@ help=$(window_named '^About Quibra$')
 import -window "$help" "$output/help.png"
 # "Version" at 117, 145 (44 by 14 dialog units) in the help window.
 click "$help" $(((117 + 22) * 3 / 2)) $(((145 + 7) * 3 / 2))
-version=$(window_named 'Quibra.*情報')
+version=$(window_named 'Quibra.*(情報|Information)')
 import -window "$version" "$output/version.png"
 press "$version" Return
 

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "Translatable.h"
+
 #include <string>
 #include <string_view>
 
@@ -30,7 +32,9 @@ std::string formatForDisplay(double value);
 // Decimal only: no hexadecimal, no "inf" or "nan".
 double leadingNumber(std::string_view text);
 
-// The display texts of values that are not finite. They read back as 0.
-inline constexpr std::string_view overflowText = "オーバーフロー";
-inline constexpr std::string_view negativeOverflowText = "-オーバーフロー";
-inline constexpr std::string_view errorText = "エラー";
+// The display texts of values that are not finite. They read back as 0. The
+// window shows them translated under the context "Messages".
+inline constexpr std::string_view overflowText = translatable("Messages", "オーバーフロー");
+inline constexpr std::string_view negativeOverflowText =
+    translatable("Messages", "-オーバーフロー");
+inline constexpr std::string_view errorText = translatable("Messages", "エラー");

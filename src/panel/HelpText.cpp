@@ -3,6 +3,7 @@
 
 #include "HelpText.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QSysInfo>
 #include <QTextCursor>
@@ -114,8 +115,9 @@ std::optional<QString> tryLoadHelpText(const char* path, qsizetype cap)
     if (bytes.size() <= cap)
         return decodeShiftJis(bytes);
     bytes.truncate(bytes.lastIndexOf('\n', cap - 1) + 1);
-    return decodeShiftJis(bytes) +
-           QStringLiteral("\n（ヘルプファイルが大きすぎるため、ここまでを表示しています。）");
+    return decodeShiftJis(bytes) + QLatin1Char('\n') +
+           QCoreApplication::translate(
+               "HelpText", "（ヘルプファイルが大きすぎるため、ここまでを表示しています。）");
 }
 
 void showInParts(QPlainTextEdit& area, const QString& text)

@@ -15,7 +15,7 @@ void KeyButton::setWaiting(bool on)
     // Said in the name, which a screen reader speaks with the key: Qt shows a
     // checkable button to AT-SPI as a check box, and Orca speaks no state of
     // a push button, pressed or checked.
-    const QString mark = QStringLiteral("（押されています）");
+    const QString mark = tr("（押されています）");
     const QString name = accessibleName();
     setAccessibleName(on ? name + mark : name.chopped(mark.size()));
     update();

@@ -3,6 +3,7 @@
 
 #include "KeyboardTranslation.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -26,9 +27,9 @@ QString characterName(char32_t character)
 {
     switch (character) {
     case U'\b':
-        return QStringLiteral("BackSpace");
+        return QCoreApplication::translate("KeyboardTranslation", "BackSpace");
     case U' ':
-        return QStringLiteral("Space");
+        return QCoreApplication::translate("KeyboardTranslation", "Space");
     case U'\'':
         return QStringLiteral("'");
     default:
@@ -42,16 +43,17 @@ QString shortcutText(const KeySpec& key)
 {
     QStringList keys;
     if (key.keyCode == enterKeyCode)
-        keys << QStringLiteral("Enter");
+        keys << QCoreApplication::translate("KeyboardTranslation", "Enter");
     if (key.keyCode == rightKeyCode)
-        keys << QStringLiteral("→") << QStringLiteral("'");
+        keys << QCoreApplication::translate("KeyboardTranslation", "→") << QStringLiteral("'");
     if (key.keyCode == deleteKeyCode)
-        keys << QStringLiteral("Delete");
+        keys << QCoreApplication::translate("KeyboardTranslation", "Delete");
     for (const char32_t character : key.characters)
         if (character != 0)
             keys << characterName(character);
-    keys << QStringLiteral("フォーカスして Ctrl+Enter");
-    return QStringLiteral("キーボード: ") + keys.join(QStringLiteral(", "));
+    keys << QCoreApplication::translate("KeyboardTranslation", "フォーカスして Ctrl+Enter");
+    return QCoreApplication::translate("KeyboardTranslation", "キーボード: %1")
+        .arg(keys.join(QStringLiteral(", ")));
 }
 
 std::optional<KeyboardMessage> keyPressMessage(const QKeyEvent& event)

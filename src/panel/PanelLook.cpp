@@ -117,12 +117,12 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
 
 } // namespace
 
-void showMessageBox(QWidget* parent, std::string_view text, MessageIcon icon)
+void showMessageBox(QWidget* parent, const QString& text, MessageIcon icon)
 {
     // The program holds no title of its own: the box is titled as the
     // program file is named, without its extension.
     const QString title = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    QMessageBox box(boxIcon(icon), title, fromUtf8(text), QMessageBox::Ok, parent);
+    QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

@@ -51,4 +51,4 @@ inline QString fromUtf8(std::string_view text)
 }
 
 // A modal box with one OK button, titled with the program file's base name.
-void showMessageBox(QWidget* parent, std::string_view text, MessageIcon icon);
+void showMessageBox(QWidget* parent, const QString& text, MessageIcon icon);

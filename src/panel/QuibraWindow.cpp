@@ -9,6 +9,7 @@
 #include "KeyButton.h"
 #include "KeyNavigation.h"
 #include "KeyboardTranslation.h"
+#include "Language.h"
 #include "PanelLook.h"
 #include "TextField.h"
 
@@ -20,8 +21,6 @@
 #include <QThread>
 
 namespace {
-
-const QString aboutEntry = QStringLiteral("Quibra のﾊﾞｰｼﾞｮﾝ情報(&A)...");
 
 // The one key drawn with a thin sunken edge.
 constexpr KeyId sunkenEdgeKey = KeyId::rateKey;
@@ -40,8 +39,8 @@ QuibraWindow::QuibraWindow(QWidget* parent)
                           Qt::WindowCloseButtonHint)
     , displayFont_(displayFont())
 {
-    setWindowTitle(QStringLiteral("Unit Converter"));
-    setAccessibleName(QStringLiteral("単位換算"));
+    setWindowTitle(tr("Unit Converter"));
+    setAccessibleName(tr("単位換算"));
     setWindowIcon(applicationIcon());
     setFont(dialogFont());
     setFixedSize(toPixels(clientArea.width, clientArea.height));
@@ -52,14 +51,14 @@ QuibraWindow::QuibraWindow(QWidget* parent)
     icon->setGeometry(iconPlace);
     // The help spot lies over the icon: its pointer events are the window's.
     icon->setAttribute(Qt::WA_TransparentForMouseEvents);
-    icon->setAccessibleName(QStringLiteral("Quibra のアイコン"));
-    icon->setAccessibleDescription(QStringLiteral("クリックするとヘルプを開きます（F1）"));
+    icon->setAccessibleName(tr("Quibra のアイコン"));
+    icon->setAccessibleDescription(tr("クリックするとヘルプを開きます（F1）"));
 
     display_ = addTextField("display", displayRect);
-    display_->setAccessibleName(QStringLiteral("表示"));
+    display_->setAccessibleName(tr("表示"));
     addKeys();
     rateBox_ = addTextField("rateBox", rateBoxRect);
-    rateBox_->setAccessibleName(QStringLiteral("為替レート（円）"));
+    rateBox_->setAccessibleName(tr("為替レート（円）"));
     // The Linux gothics' digits are wider than those the layout was made
     // for: drawn narrower and without inner margins, a rate such as 110.5
     // fits the box whole instead of scrolling its first digit away.
@@ -81,10 +80,10 @@ QuibraWindow::~QuibraWindow() { qApp->removeEventFilter(this); }
 void QuibraWindow::addKeys()
 {
     for (const KeySpec& spec : allKeys()) {
-        auto* button = new KeyButton(fromUtf8(spec.caption), this);
+        auto* button = new KeyButton(translated("Keys", spec.caption), this);
         button->setSunkenEdge(spec.id == sunkenEdgeKey);
         button->setObjectName(fromUtf8(spec.name));
-        button->setAccessibleName(fromUtf8(spec.accessibleName));
+        button->setAccessibleName(translated("Keys", spec.accessibleName));
         button->setAccessibleDescription(shortcutText(spec));
         button->setToolTip(button->accessibleDescription());
         button->setGeometry(toPixels(spec.rect));
@@ -131,11 +130,12 @@ void QuibraWindow::runConverter(const std::function<void()>& run, bool announceD
     const std::optional<KeyId> waiting = dlg_.waitingKey();
     // Named before its name says that it waits.
     if (waiting && waiting != waitingBefore)
-        news << key(*waiting)->accessibleName() + QStringLiteral("から換算");
+        news << tr("%1から換算").arg(key(*waiting)->accessibleName());
     for (const KeyId id : unitKeys)
         key(id)->setWaiting(id == waiting);
     if (!news.isEmpty())
-        announcer_->announce(news.join(QStringLiteral("、")));
+        //: Between the new value and the unit waiting, in an announcement.
+        announcer_->announce(news.join(tr("、")));
 }
 
 KeyId QuibraWindow::keyOf(const QWidget* button) const
@@ -152,12 +152,14 @@ void QuibraWindow::openHelp()
     activateWindow();
 }
 
-std::string QuibraWindow::readDisplay() { return display_->text().toStdString(); }
+// The converter reads back its own text, which the display may show translated.
+std::string QuibraWindow::readDisplay() { return displayText_; }
 
 void QuibraWindow::writeDisplay(std::string_view text)
 {
+    displayText_ = text;
     display_->setFont(displayFont_);
-    display_->setText(fromUtf8(text));
+    display_->setText(translated("Messages", text));
 }
 
 std::string QuibraWindow::readRateBox() { return rateBox_->text().toStdString(); }
@@ -205,7 +207,7 @@ void QuibraWindow::pause(int milliseconds)
 
 void QuibraWindow::showMessage(std::string_view text, MessageIcon icon)
 {
-    showMessageBox(this, text, icon);
+    showMessageBox(this, translated("Messages", text), icon);
 }
 
 void QuibraWindow::mouseMoveEvent(QMouseEvent* event)
@@ -238,7 +240,7 @@ void QuibraWindow::contextMenuEvent(QContextMenuEvent* event)
 void QuibraWindow::openSystemMenu(const QPoint& globalPosition, bool fromKeyboard)
 {
     QMenu menu(this);
-    QAction* about = menu.addAction(aboutEntry);
+    QAction* about = menu.addAction(tr("Quibra のﾊﾞｰｼﾞｮﾝ情報(&A)..."));
     // Opened from the keyboard, Enter takes the entry at once.
     if (fromKeyboard)
         menu.setActiveAction(about);

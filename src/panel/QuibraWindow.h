@@ -67,6 +67,7 @@ private:
     QLineEdit* rateBox_ = nullptr;
     Announcer* announcer_ = nullptr;
     QFont displayFont_;
+    std::string displayText_;
     // The key being pressed; the focused key that a press disabled, and
     // where its focus went.
     KeyId lastPushed_ = KeyId::key0;

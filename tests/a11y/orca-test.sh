@@ -7,8 +7,9 @@
 # Orca would say is the "SPEECH OUTPUT" of its debug log. Expects: the
 # display's new value after a conversion typed and one made by Tab and
 # Ctrl+Enter, a waiting source unit's key said pressed and only then, the
-# rate box read as Tab reaches it, a box's text after keys typed there.
-#   orca-test.sh PROGRAM
+# rate box read as Tab reaches it, a box's text after keys typed there; in
+# Japanese, or in English with LANGUAGE=en.
+#   orca-test.sh PROGRAM [en]
 set -u
 if [ -z "${ORCA_TEST_INNER:-}" ]; then
   # In a PID namespace of its own where it may: Orca will not start beside
@@ -24,7 +25,7 @@ T=$(mktemp -d)
 trap 'kill -9 $(jobs -p) 2>/dev/null; rm -rf "$T"' EXIT
 export HOME=$T XDG_CONFIG_HOME=$T/config XDG_DATA_HOME=$T/data XDG_CACHE_HOME=$T/cache \
   XDG_RUNTIME_DIR=$T/run GSETTINGS_BACKEND=memory QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-  QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
+  QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 LANGUAGE=${2:-}
 log=$T/orca.log
 mkdir -p -m 700 "$T/run" "$T/config/speech-dispatcher" "$T/data/orca" "$T/work"
 printf '%s\n' 'AddModule "dummy" "sd_dummy" ""' 'DefaultModule dummy' 'AudioOutputMethod "alsa"' \
@@ -49,6 +50,7 @@ heard() { # waits up to 10 s for Orca to say a line that the regular expression 
   exit 1
 }
 keys() { xdotool key --delay 100 "$@"; }
+phrase() { if [ "$LANGUAGE" = en ]; then echo "$2"; else echo "$1"; fi; } # JAPANESE ENGLISH
 
 from=1
 orca --debug-file "$log" >/dev/null 2>&1 &
@@ -56,19 +58,19 @@ for ((i = 0; i < 600; i++)); do grep -q 'ORCA: Starting registry' "$log" 2>/dev/
 (cd "$T/work" && exec "$program") >/dev/null 2>&1 &
 # There is no window manager to give the window the focus.
 timeout 20 xdotool search --sync --onlyvisible --name '^Unit Converter$' windowfocus --sync
-heard '単位換算 dialog.*'
+heard "$(phrase 単位換算 'Unit Converter') dialog.*"
 keys 1 0 0 c f
 heard 'notification 212\.'
 keys Delete 1 2 Tab Tab Tab Tab Tab Tab Tab Tab ctrl+Return
-heard 'notification インチから換算\.'
+heard "notification $(phrase インチから換算 'Converting from inch')\."
 keys shift+Tab Tab
-heard 'インチ（押されています） push button.*'
+heard "$(phrase インチ（押されています） 'inch \(pressed\)') push button.*"
 keys shift+Tab shift+Tab shift+Tab shift+Tab ctrl+Return
 heard 'notification 30\.48\.'
 keys Tab Tab Tab Tab
-heard 'インチ push button\.'
+heard "$(phrase インチ inch) push button\."
 keys Tab Tab Tab Tab Tab Tab Tab Tab Tab
-heard '為替レート（円） read only text\.'
+heard "$(phrase 為替レート（円） 'Exchange rate \(yen\)') read only text\."
 keys 6 slash 0 equal
-heard '0では割れません。'
+heard "$(phrase 0では割れません。 'Cannot divide by 0\.')"
 echo "Orca spoke the results and the message"

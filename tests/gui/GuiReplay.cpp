@@ -22,6 +22,7 @@
 #include "Announcer.h"
 #include "HelpText.h"
 #include "KeyButton.h"
+#include "Language.h"
 #include "QuibraWindow.h"
 #include "TextPanel.h"
 
@@ -77,6 +78,28 @@ QString describe(QWidget* window, QWidget& main)
                 texts << label->text();
     }
     return window->windowTitle() + ": " + texts.join(QLatin1Char('/'));
+}
+
+// What a person would not read whole in a window: a caption or label wider
+// than its widget, and in an English session a text still in Japanese.
+QStringList misfits(QWidget* window)
+{
+    static const QRegularExpression japanese(QStringLiteral("[\\x{3000}-\\x{FFEF}]"));
+    QStringList found;
+    const QWidgetList widgets = window->findChildren<QWidget*>() << window;
+    for (QWidget* widget : widgets) {
+        // A message box, and its label, wrap the lines where they must.
+        const QString text = widget->property("text").toString();
+        const int width = widget->fontMetrics().size(Qt::TextShowMnemonic, text).width();
+        if (widget != window && widget->isVisible() && !widget->property("wordWrap").toBool() &&
+            width > widget->width())
+            found << QStringLiteral("%1 is too small for %2").arg(widget->objectName(), text);
+        for (const QString& said : {text, widget->windowTitle(), widget->accessibleName(),
+                                    widget->accessibleDescription(), widget->toolTip()})
+            if (said.contains(japanese) && QLocale::system().uiLanguages()[0].startsWith("en"))
+                found << QStringLiteral("%1 in Japanese: %2").arg(widget->objectName(), said);
+    }
+    return found;
 }
 
 // As X11 reports keys: printable keys type their character with any
@@ -155,6 +178,8 @@ private:
     void record()
     {
         QWidget* window = activeWindow(main_);
+        for (const QString& misfit : misfits(window ? window : &main_))
+            std::printf("misfit: %s\n", qPrintable(misfit));
         const QWidget* focus = window ? window->focusWidget() : nullptr;
         QString focusName = focus ? focus->objectName() : QStringLiteral("-");
         if (focusChanges_ > 1)
@@ -241,6 +266,7 @@ private:
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    installTranslations(QStringLiteral(TRANSLATIONS));
     std::vector<std::string> tokens =
         scriptTokens(std::string{std::istreambuf_iterator<char>(std::cin), {}});
     static const QRegularExpression valid(

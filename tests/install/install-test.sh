@@ -4,10 +4,10 @@
 
 # The launcher's working directory in an empty home: made, given a rate kept
 # where earlier versions worked; a help file copied before there was a record
-# follows an upgrade, an edited one does not, and nothing else of its name
-# is read or replaced; an install into ~/.local overwrites nothing there
-# (the first copy and an upgrade of it are the installed package's tests,
-# tests/autopkgtest). The launcher is given /bin/pwd as the program, so the
+# follows an upgrade, and the session's language, an edited one does not,
+# and nothing else of its name is read or replaced; an install into ~/.local
+# overwrites nothing there (the first copy and an upgrade of it are the
+# installed package's tests, tests/autopkgtest). The launcher is given /bin/pwd as the program, so the
 # program it starts prints where it runs, at once.
 #   install-test.sh SOURCE-DIRECTORY BUILD-DIRECTORY
 set -euo pipefail
@@ -20,7 +20,7 @@ help=$home/installed-help
 printf 'old help' >"$home/old-help"
 sed "s/^copied_before_records=.*/copied_before_records='$(sha256sum <"$home/old-help" | cut -d' ' -f1) 8'/" \
   "$source/res/quibra-launcher" >"$home/launcher"
-launch() { timeout 1 env -u XDG_STATE_HOME -u XDG_DATA_HOME HOME="$home" "$@" sh "$home/launcher" /bin/pwd "$help"; }
+launch() { timeout 1 env -u XDG_STATE_HOME -u XDG_DATA_HOME -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C HOME="$home" "$@" sh "$home/launcher" /bin/pwd "$help"; }
 state=$home/.local/state/quibra earlier=$home/.local/share/quibra
 shown() { [ "$(cat "$state/QuibraHelp.txt")" = "$1" ] || fail "$2: the help file holds $(cat "$state/QuibraHelp.txt")"; }
 
@@ -34,9 +34,13 @@ cp "$home/old-help" "$state/QuibraHelp.txt"
 rm "$state/.QuibraHelp.txt.copied"
 launch >/dev/null
 shown 'help 1' "an upgrade over a copy made before the record"
+# The help of the session's language, which an edited copy outlasts too.
+printf 'English help' >"${help}_en.txt" && launch LANGUAGE=de:en_GB >/dev/null
+shown 'English help' "an English session after a Japanese one"
+launch LANG=ja_JP.UTF-8 LANGUAGE=ja:en >/dev/null && shown 'help 1' "a Japanese session after an English one"
 printf 'edited' >"$state/QuibraHelp.txt"
 printf 'help 3' >"$help"
-launch >/dev/null
+launch LANGUAGE=en >/dev/null
 shown 'edited' "an upgrade over an edited copy"
 
 printf '110.5' >"$earlier/rate.dat"

@@ -39,9 +39,9 @@ done
 report=$(lintian --fail-on error,warning "$work/a/quibra_${version}_amd64.changes" 2>/dev/null) ||
   fail "lintian:"$'\n'"$report"
 
-expected=(usr/bin/quibra usr/bin/quibra-launcher usr/share/quibra/QuibraHelp.txt
-          usr/share/applications/quibra.desktop usr/share/metainfo/example.quibra.Quibra.metainfo.xml
-          usr/share/icons/hicolor/scalable/apps/quibra.svg
+expected=(usr/bin/quibra usr/bin/quibra-launcher usr/share/quibra/QuibraHelp.txt usr/share/quibra/QuibraHelp_en.txt
+          usr/share/quibra/translations/quibra_en.qm usr/share/applications/quibra.desktop
+          usr/share/metainfo/example.quibra.Quibra.metainfo.xml usr/share/icons/hicolor/scalable/apps/quibra.svg
           usr/share/man/man1/quibra.1.gz usr/share/man/man1/quibra-launcher.1.gz
           usr/share/doc/quibra/copyright usr/share/doc/quibra/changelog.gz
           usr/share/lintian/overrides/quibra)
