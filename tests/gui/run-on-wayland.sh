@@ -4,12 +4,12 @@
 
 # Starts a headless Weston of its own (its own runtime directory and socket)
 # and runs the program with the Wayland driver linked in (WaylandDriver.cpp)
-# on it, RUNS times in a row (20 by default), each in an empty working
+# on it, RUNS times in a row (QUIBRA_WAYLAND_RUNS, or 20), each in an empty working
 # directory. Every run must end by itself, with status 0, within 20 seconds.
 #   run-on-wayland.sh PATH-TO-DRIVEN-PROGRAM [RUNS]
 set -euo pipefail
 program=$(realpath "$1")
-runs=${2:-20}
+runs=${2:-${QUIBRA_WAYLAND_RUNS:-20}}
 runtime=$(mktemp -d)
 work=$(mktemp -d)
 weston=
