@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quibra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Runs a command (by default the test command ./test.sh) in a clean clone of
+# this repository inside a Debian 13 (trixie) system, as root.
+#   tools/debian13-chroot.sh [COMMAND [ARG...]]
+# The system is bootstrapped from the Debian mirror with mmdebstrap, with
+# the test suite's packages and locales installed by tools/install-deps.sh,
+# and kept as a tarball in $QUIBRA_CHROOT_CACHE (/var/cache/quibra-ci): a
+# later run unpacks it again as long as neither this script nor
+# install-deps.sh changed and it is younger than $QUIBRA_CHROOT_MAX_AGE days
+# (7). Each run unpacks a fresh copy, clones the repository's committed
+# history into /root/quibra there and removes the copy when it ends.
+set -euo pipefail
+
+suite=trixie
+mirror=${QUIBRA_CHROOT_MIRROR:-http://deb.debian.org/debian}
+cache=${QUIBRA_CHROOT_CACHE:-/var/cache/quibra-ci}
+max_age=${QUIBRA_CHROOT_MAX_AGE:-7}
+repo=$(git -C "$(dirname "$0")/.." rev-parse --show-toplevel)
+[ $# -gt 0 ] || set -- ./test.sh
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "debian13-chroot: must run as root (it mounts and chroots)" >&2
+  exit 2
+fi
+for tool in mmdebstrap zstd; do
+  command -v "$tool" >/dev/null || {
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends mmdebstrap zstd
+    break
+  }
+done
+
+stamp() { echo "debian13-chroot: $(date +%T) $*"; }
+
+root=
+mounted=()
+# Binds the kernel's file systems into $root; each goes on the list that
+# cleanup unmounts in reverse.
+mount_all() {
+  mount -t proc proc "$root/proc" && mounted+=("$root/proc")
+  mount --rbind /sys "$root/sys" && mount --make-rslave "$root/sys" && mounted+=("$root/sys")
+  mount --bind /dev "$root/dev" && mount --make-private "$root/dev" && mounted+=("$root/dev")
+  mount -t devpts -o newinstance,ptmxmode=0666,mode=620 devpts "$root/dev/pts" &&
+    mounted+=("$root/dev/pts")
+  mount -t tmpfs -o mode=1777 shm "$root/dev/shm" && mounted+=("$root/dev/shm")
+  mount -t tmpfs -o mode=755 run "$root/run" && mounted+=("$root/run")
+  cp -L /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
+}
+
+# Ends what still runs inside $root, unmounts it and removes the copy.
+cleanup() {
+  local status=$? pid i
+  trap - EXIT INT TERM HUP
+  [ -n "$root" ] || exit "$status"
+  for pass in TERM KILL; do
+    for pid in $(ls /proc | grep -x '[0-9]*'); do
+      [ "$(readlink "/proc/$pid/root" 2>/dev/null)" = "$root" ] && kill -s "$pass" "$pid" 2>/dev/null
+    done
+    sleep 1
+  done
+  for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
+    umount -R "${mounted[i]}" 2>/dev/null || umount -R -l "${mounted[i]}" || status=1
+  done
+  if grep -q " $root/" /proc/self/mounts; then
+    echo "debian13-chroot: still mounted under $root, left in place" >&2
+    exit 1
+  fi
+  rm -rf --one-file-system "$root"
+  exit "$status"
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+trap 'exit 129' HUP
+
+in_root() {
+  chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+    LANG=C.UTF-8 TERM="${TERM:-dumb}" ${CI:+CI="$CI"} \
+    $(env | grep -o '^QUIBRA_[A-Z0-9_]*=.*' | grep -v '^QUIBRA_CHROOT_' || true) "$@"
+}
+
+mkdir -p "$cache"
+key=$(cat "$0" "$repo/tools/install-deps.sh" | sha256sum | cut -c1-16)
+tarball=$cache/debian13-$key.tar.zst
+exec 9>"$cache/lock"
+flock 9
+if [ -f "$tarball" ] && [ -z "$(find "$tarball" -mtime "+$max_age")" ]; then
+  stamp "using $tarball"
+else
+  stamp "bootstrapping Debian 13 from $mirror"
+  root=$(mktemp -d "$cache/build.XXXXXX")
+  mmdebstrap --variant=apt --include=git,locales,ca-certificates --aptopt='Acquire::Retries "3"' \
+    --dpkgopt='path-exclude=/usr/share/doc/*' --dpkgopt='path-include=/usr/share/doc/*/copyright' \
+    "$suite" "$root" "deb $mirror $suite main" "deb $mirror $suite-updates main" \
+    "deb ${mirror%/debian}/debian-security $suite-security main"
+  printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
+  chmod 755 "$root/usr/sbin/policy-rc.d"
+  mount_all
+  cp "$repo/tools/install-deps.sh" "$root/tmp/install-deps.sh"
+  stamp "installing the test packages"
+  in_root /tmp/install-deps.sh test </dev/null
+  in_root apt-get clean
+  rm -f "$root/tmp/install-deps.sh"
+  for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do umount -R "${mounted[i]}"; done
+  mounted=()
+  rm -f "$cache"/debian13-*.tar.zst
+  stamp "packing $tarball"
+  tar -C "$root" --one-file-system -cf - . | zstd -q -T0 -3 -o "$tarball.part"
+  mv "$tarball.part" "$tarball"
+  rm -rf --one-file-system "$root"
+  root=
+  stamp "cached"
+fi
+flock -u 9
+
+root=$(mktemp -d "${TMPDIR:-/var/tmp}/quibra-debian13.XXXXXX")
+stamp "unpacking into $root"
+zstd -q -dc "$tarball" | tar -C "$root" -xf -
+mount_all
+git clone -q --no-hardlinks "$repo" "$root/root/quibra"
+stamp "running $* in $root/root/quibra"
+in_root sh -c 'cd /root/quibra && exec "$@"' sh "$@" </dev/null
+stamp "done"
