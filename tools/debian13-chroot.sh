@@ -8,8 +8,8 @@
 # The system is bootstrapped from the Debian mirror with mmdebstrap, with
 # the test suite's packages and locales installed by tools/install-deps.sh,
 # and kept as a tarball in $QUIBRA_CHROOT_CACHE (/var/cache/quibra-ci): a
-# later run unpacks it again as long as neither this script nor
-# install-deps.sh changed and it is younger than $QUIBRA_CHROOT_MAX_AGE days
+# later run unpacks it again as long as install-deps.sh did not change and
+# it is younger than $QUIBRA_CHROOT_MAX_AGE days
 # (7). Each run unpacks a fresh copy, clones the repository's committed
 # history into /root/quibra there and removes the copy when it ends.
 set -euo pipefail
@@ -83,7 +83,8 @@ in_root() {
 }
 
 mkdir -p "$cache"
-key=$(cat "$0" "$repo/tools/install-deps.sh" | sha256sum | cut -c1-16)
+# Made anew when the packages or the way it is made change (image=N).
+key=$( (echo "image=1 $suite $mirror" && cat "$repo/tools/install-deps.sh") | sha256sum | cut -c1-16)
 tarball=$cache/debian13-$key.tar.zst
 exec 9>"$cache/lock"
 flock 9
@@ -121,6 +122,7 @@ stamp "unpacking into $root"
 zstd -q -dc "$tarball" | tar -C "$root" -xf -
 mount_all
 git clone -q --no-hardlinks "$repo" "$root/root/quibra"
+git -C "$root/root/quibra" checkout -q "$(git -C "$repo" rev-parse HEAD)"
 stamp "running $* in $root/root/quibra"
 in_root sh -c 'cd /root/quibra && exec "$@"' sh "$@" </dev/null
 stamp "done"
