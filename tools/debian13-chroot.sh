@@ -13,7 +13,8 @@
 # (7). Each run unpacks a fresh copy, clones the repository's committed
 # history into /root/quibra there and removes the copy when it ends.
 set -euo pipefail
-
+# All of it is read before it runs (a group): an edit meanwhile changes nothing.
+{
 suite=trixie
 mirror=${QUIBRA_CHROOT_MIRROR:-http://deb.debian.org/debian}
 cache=${QUIBRA_CHROOT_CACHE:-/var/cache/quibra-ci}
@@ -126,3 +127,5 @@ git -C "$root/root/quibra" checkout -q "$(git -C "$repo" rev-parse HEAD)"
 stamp "running $* in $root/root/quibra"
 in_root sh -c 'cd /root/quibra && exec "$@"' sh "$@" </dev/null
 stamp "done"
+exit
+}
