@@ -155,8 +155,11 @@ private:
     void record()
     {
         QWidget* window = activeWindow(main_);
+        // A focus without a name reads as none: a message box's own button,
+        // which Qt 6.8 focuses as the box is shown and Qt 6.4 only once the
+        // box is active, after the token's record. The keys all have names.
         const QWidget* focus = window ? window->focusWidget() : nullptr;
-        QString focusName = focus ? focus->objectName() : QStringLiteral("-");
+        QString focusName = focus && !focus->objectName().isEmpty() ? focus->objectName() : "-";
         if (focusChanges_ > 1)
             focusName += QStringLiteral(" (%1 moves)").arg(focusChanges_);
         QStringList disabled;
