@@ -11,7 +11,7 @@
 set -euo pipefail
 
 run_packages=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-ipafont-gothic fonts-comic-neue
-              qt6-base-private-dev pkg-config libwayland-dev wayland-protocols)
+              qt6-base-private-dev pkgconf libwayland-dev wayland-protocols)
 package_packages=(build-essential dpkg-dev debhelper libgtest-dev)
 test_packages=(git libgtest-dev libbenchmark-dev locales xvfb xauth x11-utils xdotool imagemagick
                desktop-file-utils appstream
