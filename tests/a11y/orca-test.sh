@@ -40,9 +40,20 @@ orca.settings.enableSound = False
 PY
 
 said() { sed -n "s/^[0-9:.]* - SPEECH OUTPUT: '\([^']*\)'.*$/\1/p" "$log" | tail -n +"$from"; }
-heard() { # waits up to 10 s for Orca to say a line that the regular expression matches whole
+# Waits up to 10 s for Orca to say what the regular expression matches whole, in
+# one utterance or in a run of them joined by spaces: Orca 42 says "notification
+# 30.48." as one, Orca 48 as two.
+heard() {
+  local re="^($1)\$" s e joined lines
   for ((i = 0; i < 200; i++)); do
-    said | grep -qxE -- "$1" && { from=$(($(said | wc -l) + from)); return 0; }
+    mapfile -t lines < <(said)
+    for ((s = 0; s < ${#lines[@]}; s++)); do
+      joined=
+      for ((e = s; e < ${#lines[@]}; e++)); do
+        joined+="${joined:+ }${lines[e]}"
+        [[ $joined =~ $re ]] && { from=$((from + ${#lines[@]})); return 0; }
+      done
+    done
     sleep 0.05
   done
   echo "FAIL: Orca did not say '$1'; it said:"; said | sed 's/^/  /'
@@ -60,13 +71,13 @@ heard '単位換算 dialog.*'
 keys 1 0 0 c f
 heard 'notification 212\.'
 keys Delete 1 2 Tab Tab Tab Tab Tab Tab Tab Tab ctrl+Return
-heard 'notification インチから換算\.'
+heard 'notification インチから換算\.?'
 keys shift+Tab Tab
-heard 'インチ（押されています） push button.*'
+heard 'インチ（押されています） (push )?button.*'
 keys shift+Tab shift+Tab shift+Tab shift+Tab ctrl+Return
-heard 'notification 30\.48\.'
+heard 'notification 30\.48\.?'
 keys Tab Tab Tab Tab
-heard 'インチ push button\.'
+heard 'インチ (push )?button\.'
 keys Tab Tab Tab Tab Tab Tab Tab Tab Tab
 heard '為替レート（円） read only text\.'
 keys 6 slash 0 equal
