@@ -11,7 +11,8 @@
 # later run unpacks it again as long as install-deps.sh did not change and
 # it is younger than $QUIBRA_CHROOT_MAX_AGE days
 # (7). Each run unpacks a fresh copy, clones the repository's committed
-# history into /root/quibra there and removes the copy when it ends.
+# history into /root/quibra there, runs the command without the network and
+# removes the copy when it ends.
 set -euo pipefail
 # All of it is read before it runs (a group): an edit meanwhile changes nothing.
 {
@@ -125,7 +126,17 @@ mount_all
 git clone -q --no-hardlinks "$repo" "$root/root/quibra"
 git -C "$root/root/quibra" checkout -q "$(git -C "$repo" rev-parse HEAD)"
 stamp "running $* in $root/root/quibra"
-in_root sh -c 'cd /root/quibra && exec "$@"' sh "$@" </dev/null
+# In a network of its own, with only a loopback, unless QUIBRA_CHROOT_NETWORK=1:
+# the X servers the tests start listen on abstract sockets, which all systems
+# on one network share, and this one cannot see the machine's lock files, so
+# it would pick a display the machine's own tests use. Everything the tests
+# need is in the cached system.
+if [ "${QUIBRA_CHROOT_NETWORK:-0}" = 1 ]; then
+  in_root sh -c 'cd /root/quibra && exec "$@"' sh "$@" </dev/null
+else
+  unshare --net bash -c "$(declare -f in_root); root=\$1; shift; ip link set lo up &&
+    in_root sh -c 'cd /root/quibra && exec \"\$@\"' sh \"\$@\"" bash "$root" "$@" </dev/null
+fi
 stamp "done"
 exit
 }
