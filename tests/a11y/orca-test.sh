@@ -63,7 +63,7 @@ keys() { xdotool key --delay 100 "$@"; }
 
 from=1
 orca --debug-file "$log" >/dev/null 2>&1 &
-for ((i = 0; i < 600; i++)); do grep -q 'ORCA: Starting registry' "$log" 2>/dev/null && break; sleep 0.05; done
+for ((i = 0; i < 600; i++)); do grep -qE 'ORCA: Starting (registry|Atspi main event loop)' "$log" 2>/dev/null && break; sleep 0.05; done
 (cd "$T/work" && exec "$program") >/dev/null 2>&1 &
 # There is no window manager to give the window the focus.
 timeout 20 xdotool search --sync --onlyvisible --name '^Unit Converter$' windowfocus --sync
