@@ -104,7 +104,8 @@ else
   mount_all
   cp "$repo/tools/install-deps.sh" "$root/tmp/install-deps.sh"
   stamp "installing the test packages"
-  in_root /tmp/install-deps.sh test </dev/null
+  in_root /tmp/install-deps.sh test </dev/null &
+  wait $!
   in_root apt-get clean
   rm -f "$root/tmp/install-deps.sh"
   for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do umount -R "${mounted[i]}"; done
@@ -131,12 +132,15 @@ stamp "running $* in $root/root/quibra"
 # on one network share, and this one cannot see the machine's lock files, so
 # it would pick a display the machine's own tests use. Everything the tests
 # need is in the cached system.
+# In the background: a signal's trap runs at once during wait, while bash
+# would hold it until a command in the foreground ends.
 if [ "${QUIBRA_CHROOT_NETWORK:-0}" = 1 ]; then
-  in_root sh -c 'cd /root/quibra && exec "$@"' sh "$@" </dev/null
+  in_root sh -c 'cd /root/quibra && exec "$@"' sh "$@" </dev/null &
 else
   unshare --net bash -c "$(declare -f in_root); root=\$1; shift; ip link set lo up &&
-    in_root sh -c 'cd /root/quibra && exec \"\$@\"' sh \"\$@\"" bash "$root" "$@" </dev/null
+    in_root sh -c 'cd /root/quibra && exec \"\$@\"' sh \"\$@\"" bash "$root" "$@" </dev/null &
 fi
+wait $!
 stamp "done"
 exit
 }
