@@ -118,11 +118,12 @@ else
   root=
   stamp "cached"
 fi
-flock -u 9
 
+# Still under the lock: another run may replace the tarball.
 root=$(mktemp -d "${TMPDIR:-/var/tmp}/quibra-debian13.XXXXXX")
 stamp "unpacking into $root"
 zstd -q -dc "$tarball" | tar -C "$root" -xf -
+flock -u 9
 mount_all
 git clone -q --no-hardlinks "$repo" "$root/root/quibra"
 git -C "$root/root/quibra" checkout -q "$(git -C "$repo" rev-parse HEAD)"
