@@ -15,7 +15,7 @@ run_packages=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-ipafont-gothic 
 package_packages=(build-essential dpkg-dev debhelper libgtest-dev)
 test_packages=(git libgtest-dev libbenchmark-dev locales xvfb xauth x11-utils xdotool imagemagick
                desktop-file-utils appstream
-               lintian reuse autopkgtest python3 clang-format
+               lintian reuse autopkgtest python3 clang-format xsel
                orca speech-dispatcher python3-pyatspi at-spi2-core dbus-daemon
                weston qt6-wayland)
 bench_packages=(xvfb xauth x11-utils libx11-dev gcc valgrind)
