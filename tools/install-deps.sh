@@ -11,12 +11,12 @@
 set -euo pipefail
 
 run_packages=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-ipafont-gothic fonts-comic-neue
-              qt6-base-private-dev pkg-config libwayland-dev wayland-protocols
+              qt6-base-private-dev pkgconf libwayland-dev wayland-protocols
               qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
-package_packages=(dpkg-dev debhelper libgtest-dev)
-test_packages=(libgtest-dev libbenchmark-dev locales xvfb xauth x11-utils xdotool imagemagick
+package_packages=(build-essential dpkg-dev debhelper libgtest-dev)
+test_packages=(git libgtest-dev libbenchmark-dev locales xvfb xauth x11-utils xdotool imagemagick
                desktop-file-utils appstream
-               lintian reuse autopkgtest python3 clang-format
+               lintian reuse autopkgtest python3 clang-format xsel
                orca speech-dispatcher python3-pyatspi at-spi2-core dbus-daemon
                weston qt6-wayland)
 bench_packages=(libbenchmark-dev xvfb xauth x11-utils libx11-dev gcc valgrind)

@@ -76,7 +76,7 @@ void syncDirectoryOf(const std::filesystem::path& target)
 void CQuibraDlg::readRateFile()
 {
     rateFile = ::open(rateFileName, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    struct stat status {};
+    struct stat status = {};
     if (::fstat(rateFile, &status) == 0 && S_ISREG(status.st_mode)) {
         char bytes[rateLength]{};
         const ssize_t got = ::read(rateFile, bytes, rateLength);
@@ -106,7 +106,7 @@ bool CQuibraDlg::tryWriteRateFile(std::string_view rate)
     // same number left; a link of this name is not followed.
     rateFile =
         ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
-    struct stat old {};
+    struct stat old = {};
     if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
         ::fchmod(rateFile, old.st_mode & 07777);
     const bool written =

@@ -97,7 +97,7 @@ std::optional<QString> tryLoadHelpText(const char* path, qsizetype cap)
     const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return std::nullopt;
-    struct stat status {};
+    struct stat status = {};
     QByteArray bytes;
     bool failed = ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode);
     while (!failed && bytes.size() <= cap) {

@@ -124,5 +124,11 @@ void showMessageBox(QWidget* parent, const QString& text, MessageIcon icon)
     const QString title = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Qt 6.8 has the box reach a screen reader before its text does: Orca 48
+    // says only "alert" and the title. As the box's description, the text is
+    // said with them.
+    box.setAccessibleDescription(box.text());
+#endif
     box.exec();
 }

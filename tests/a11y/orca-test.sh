@@ -41,9 +41,20 @@ orca.settings.enableSound = False
 PY
 
 said() { sed -n "s/^[0-9:.]* - SPEECH OUTPUT: '\([^']*\)'.*$/\1/p" "$log" | tail -n +"$from"; }
-heard() { # waits up to 10 s for Orca to say a line that the regular expression matches whole
+# Waits up to 10 s for Orca to say what the regular expression matches whole, in
+# one utterance or in a run of them joined by spaces: Orca 42 says "notification
+# 30.48." as one, Orca 48 as two.
+heard() {
+  local re="^($1)\$" s e joined lines
   for ((i = 0; i < 200; i++)); do
-    said | grep -qxE -- "$1" && { from=$(($(said | wc -l) + from)); return 0; }
+    mapfile -t lines < <(said)
+    for ((s = 0; s < ${#lines[@]}; s++)); do
+      joined=
+      for ((e = s; e < ${#lines[@]}; e++)); do
+        joined+="${joined:+ }${lines[e]}"
+        [[ $joined =~ $re ]] && { from=$((from + ${#lines[@]})); return 0; }
+      done
+    done
     sleep 0.05
   done
   echo "FAIL: Orca did not say '$1'; it said:"; said | sed 's/^/  /'
@@ -54,7 +65,7 @@ phrase() { if [ "$LANGUAGE" = en ]; then echo "$2"; else echo "$1"; fi; } # JAPA
 
 from=1
 orca --debug-file "$log" >/dev/null 2>&1 &
-for ((i = 0; i < 600; i++)); do grep -q 'ORCA: Starting registry' "$log" 2>/dev/null && break; sleep 0.05; done
+for ((i = 0; i < 600; i++)); do grep -qE 'ORCA: Starting (registry|Atspi main event loop)' "$log" 2>/dev/null && break; sleep 0.05; done
 (cd "$T/work" && exec "$program") >/dev/null 2>&1 &
 # There is no window manager to give the window the focus.
 timeout 20 xdotool search --sync --onlyvisible --name '^Unit Converter$' windowfocus --sync
@@ -62,13 +73,13 @@ heard "$(phrase 単位換算 'Unit Converter') dialog.*"
 keys 1 0 0 c f
 heard 'notification 212\.'
 keys Delete 1 2 Tab Tab Tab Tab Tab Tab Tab Tab ctrl+Return
-heard "notification $(phrase インチから換算 'Converting from inch')\."
+heard "notification $(phrase インチから換算 'Converting from inch')\.?"
 keys shift+Tab Tab
-heard "$(phrase インチ（押されています） 'inch \(pressed\)') push button.*"
+heard "$(phrase インチ（押されています） 'inch \(pressed\)') (push )?button.*"
 keys shift+Tab shift+Tab shift+Tab shift+Tab ctrl+Return
-heard 'notification 30\.48\.'
+heard 'notification 30\.48\.?'
 keys Tab Tab Tab Tab
-heard "$(phrase インチ inch) push button\."
+heard "$(phrase インチ inch) (push )?button\."
 keys Tab Tab Tab Tab Tab Tab Tab Tab Tab
 heard "$(phrase 為替レート（円） 'Exchange rate \(yen\)') read only text\."
 keys 6 slash 0 equal

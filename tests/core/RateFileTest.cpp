@@ -38,7 +38,7 @@ extern "C" ssize_t write(int fd, const void* data, size_t size)
 
 extern "C" int fsync(int fd)
 {
-    struct stat status {};
+    struct stat status = {};
     ::fstat(fd, &status);
     syncs.push_back(S_ISDIR(status.st_mode) ? "directory" : "file");
     static const auto real = reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "fsync"));

@@ -201,8 +201,12 @@ private:
         QWidget* window = activeWindow(main_);
         for (const QString& misfit : misfits(window ? window : &main_))
             std::printf("misfit: %s\n", qPrintable(misfit));
+        // A focus without a name reads as none: a message box's own button,
+        // which Qt 6.8 focuses as the box is shown and Qt 6.4 only once the
+        // box is active. The keys all have names.
         const QWidget* focus = window ? window->focusWidget() : nullptr;
-        const QString focusName = focus ? focus->objectName() : QStringLiteral("-");
+        const QString focusName =
+            focus && !focus->objectName().isEmpty() ? focus->objectName() : QStringLiteral("-");
         const auto* announcer = main_.findChild<Announcer*>();
         const int said = announcer->count() - announcements_;
         const QString last = announcer->lastText();
