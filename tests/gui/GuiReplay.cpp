@@ -248,11 +248,13 @@ private:
         } else if (kind == QLatin1String("clipboard")) {
             QGuiApplication::clipboard()->setText(QUrl::fromPercentEncoding(rest.toUtf8()));
         } else if (kind == QLatin1String("move") || kind == QLatin1String("release")) {
+            // To the widget under the pointer, as the window system's would go.
             const bool move = kind == QLatin1String("move");
-            QMouseEvent event(move ? QEvent::MouseMove : QEvent::MouseButtonRelease, at,
-                              main_.mapToGlobal(at), move ? Qt::NoButton : Qt::LeftButton,
-                              Qt::NoButton, Qt::NoModifier);
-            QApplication::sendEvent(&main_, &event);
+            QWidget* target = main_.childAt(at) ? main_.childAt(at) : &main_;
+            QMouseEvent event(move ? QEvent::MouseMove : QEvent::MouseButtonRelease,
+                              target->mapFrom(&main_, at), main_.mapToGlobal(at),
+                              move ? Qt::NoButton : Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &event);
         } else if (kind == QLatin1String("rightclick") || kind == QLatin1String("menukey")) {
             const bool mouse = kind == QLatin1String("rightclick");
             QWidget* target = !mouse ? focus : main_.childAt(at) ? main_.childAt(at) : &main_;
