@@ -41,12 +41,12 @@ orca.settings.enableSound = False
 PY
 
 said() { sed -n "s/^[0-9:.]* - SPEECH OUTPUT: '\([^']*\)'.*$/\1/p" "$log" | tail -n +"$from"; }
-# Waits up to 10 s for Orca to say what the regular expression matches whole, in
+# Waits up to 30 s (a loaded machine) for Orca to say what the regular expression matches whole, in
 # one utterance or in a run of them joined by spaces: Orca 42 says "notification
 # 30.48." as one, Orca 48 as two.
 heard() {
   local re="^($1)\$" s e joined lines
-  for ((i = 0; i < 200; i++)); do
+  for ((i = 0; i < 600; i++)); do
     mapfile -t lines < <(said)
     for ((s = 0; s < ${#lines[@]}; s++)); do
       joined=

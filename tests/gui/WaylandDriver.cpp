@@ -41,15 +41,19 @@ void starveEventThread()
     CPU_SET(sched_getcpu(), &cpu);
     sched_setaffinity(0, sizeof cpu, &cpu);
     int first = 0;
-    const QDir tasks(QStringLiteral("/proc/self/task"));
-    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile name(tasks.filePath(task + QStringLiteral("/comm")));
-        if (name.open(QIODevice::ReadOnly) && name.readAll().startsWith("WaylandEvent") &&
-            (first == 0 || task.toInt() < first))
-            first = task.toInt();
-    }
+    // On a loaded machine the thread may not have its name yet.
+    const bool named = QTest::qWaitFor([&first] {
+        const QDir tasks(QStringLiteral("/proc/self/task"));
+        for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            QFile name(tasks.filePath(task + QStringLiteral("/comm")));
+            if (name.open(QIODevice::ReadOnly) && name.readAll().startsWith("WaylandEvent") &&
+                (first == 0 || task.toInt() < first))
+                first = task.toInt();
+        }
+        return first != 0;
+    });
     const sched_param idle{};
-    if (first == 0 || sched_setaffinity(first, sizeof cpu, &cpu) != 0 ||
+    if (!named || sched_setaffinity(first, sizeof cpu, &cpu) != 0 ||
         sched_setscheduler(first, SCHED_IDLE, &idle) != 0)
         fail(QStringLiteral("could not slow down Qt's Wayland event thread"));
 }
