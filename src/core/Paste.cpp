@@ -85,11 +85,8 @@ private:
 std::optional<PastedNumber> pastedNumber(std::string_view text)
 {
     std::string ascii;
-    while (!text.empty()) {
-        const utf8::Character character = utf8::firstCharacter(text);
-        ascii += normalised(character.code);
-        text.remove_prefix(character.length);
-    }
+    for (; !text.empty(); text.remove_prefix(utf8::firstCharacter(text).length))
+        ascii += normalised(utf8::firstCharacter(text).code);
     const auto first = ascii.find_first_not_of(' ');
     if (first == std::string::npos)
         return std::nullopt;

@@ -32,8 +32,8 @@ Character firstCharacter(std::string_view text)
 int characterCount(std::string_view text)
 {
     int count = 0;
-    for (; !text.empty(); ++count)
-        text.remove_prefix(firstCharacter(text).length);
+    for (; !text.empty(); text.remove_prefix(firstCharacter(text).length))
+        ++count;
     return count;
 }
 
@@ -48,13 +48,12 @@ std::size_t characterOffset(std::string_view text, int index)
 std::string withReplacements(std::string_view bytes)
 {
     std::string text;
-    while (!bytes.empty()) {
+    for (; !bytes.empty(); bytes.remove_prefix(firstCharacter(bytes).length)) {
         const Character character = firstCharacter(bytes);
         if (character.code == replacement)
             text += "\uFFFD";
         else
             text += bytes.substr(0, character.length);
-        bytes.remove_prefix(character.length);
     }
     return text;
 }
