@@ -4,14 +4,15 @@
 #include "HelpText.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QSysInfo>
 #include <QTextCursor>
-#include <QTimer>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
 #include <fcntl.h>
 #include <iconv.h>
@@ -42,18 +43,21 @@ qsizetype partEnd(const QString& text, qsizetype start)
 
 void appendParts(QPlainTextEdit& area, const QString& text, qsizetype start, int showing)
 {
-    area.setProperty(helpTextComingProperty, start < text.size());
     if (start >= text.size())
         return;
-    QTimer::singleShot(0, &area, [&area, text, start, showing] {
-        if (area.property(showingProperty).toInt() != showing)
-            return;
-        const qsizetype end = partEnd(text, start);
-        QTextCursor cursor(area.document());
-        cursor.movePosition(QTextCursor::End);
-        cursor.insertText(text.sliced(start, end - start));
-        appendParts(area, text, end, showing);
-    });
+    // Posted to the area: the area's end drops what is still to come.
+    QMetaObject::invokeMethod(
+        &area,
+        [&area, text, start, showing] {
+            if (area.property(showingProperty).toInt() != showing)
+                return;
+            const qsizetype end = partEnd(text, start);
+            QTextCursor cursor(area.document());
+            cursor.movePosition(QTextCursor::End);
+            cursor.insertText(text.sliced(start, end - start));
+            appendParts(area, text, end, showing);
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace
@@ -63,16 +67,17 @@ QString decodeShiftJis(QByteArrayView bytes)
     // Every character of code page 932 lies in the BMP and takes at least
     // one byte, so the text never has more UTF-16 units than the file bytes.
     QString text(bytes.size(), Qt::Uninitialized);
-    iconv_t converter = iconv_open(utf16Name(), "CP932");
-    if (converter == reinterpret_cast<iconv_t>(-1))
+    const iconv_t opened = iconv_open(utf16Name(), "CP932");
+    if (opened == reinterpret_cast<iconv_t>(-1))
         return QString::fromLatin1(bytes);
+    const std::unique_ptr<void, int (*)(iconv_t)> converter(opened, iconv_close);
 
     char* in = const_cast<char*>(bytes.data());
     std::size_t inLeft = static_cast<std::size_t>(bytes.size());
     char* out = reinterpret_cast<char*>(text.data());
     std::size_t outLeft = static_cast<std::size_t>(text.size()) * sizeof(char16_t);
     while (inLeft > 0) {
-        if (iconv(converter, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1))
+        if (iconv(converter.get(), &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1))
             break;
         if (errno != EILSEQ && errno != EINVAL)
             break;
@@ -85,7 +90,6 @@ QString decodeShiftJis(QByteArrayView bytes)
         ++in;
         --inLeft;
     }
-    iconv_close(converter);
     text.truncate((out - reinterpret_cast<char*>(text.data())) / qsizetype(sizeof(char16_t)));
     return text;
 }
@@ -93,25 +97,22 @@ QString decodeShiftJis(QByteArrayView bytes)
 std::optional<QString> tryLoadHelpText(const char* path, qsizetype cap)
 {
     // Opened without blocking, so that a FIFO of that name cannot hold the
-    // window; only a regular file is read, and never beyond the cap.
+    // window; only a regular file is read, and never beyond the cap. The
+    // file closes the descriptor, whichever way this returns.
     const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        return std::nullopt;
+    QFile file;
     struct stat status = {};
-    QByteArray bytes;
-    bool failed = ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode);
-    while (!failed && bytes.size() <= cap) {
-        const qsizetype start = bytes.size();
-        bytes.resize(std::min(start + 64 * 1024, cap + 1));
-        const ssize_t got = ::read(fd, bytes.data() + start, std::size_t(bytes.size() - start));
-        failed = got < 0 && errno != EINTR;
-        bytes.resize(start + std::max<ssize_t>(got, 0));
-        if (got == 0)
-            break;
-    }
-    ::close(fd);
-    if (failed)
+    if (fd < 0 ||
+        !file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle) ||
+        ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
         return std::nullopt;
+    // One read to the end or one byte past the cap. The buffer costs address
+    // space only: the pages the file fills are the ones the process uses.
+    QByteArray bytes(cap + 1, Qt::Uninitialized);
+    const qint64 got = file.read(bytes.data(), bytes.size());
+    if (got < 0)
+        return std::nullopt;
+    bytes.truncate(got);
     if (bytes.size() <= cap)
         return decodeShiftJis(bytes);
     bytes.truncate(bytes.lastIndexOf('\n', cap - 1) + 1);

@@ -31,7 +31,5 @@ std::optional<QString> tryLoadHelpText(const char* path, qsizetype cap = helpFil
 // part by part from the event loop. A text area takes some microseconds a
 // line, so a help file of megabytes would otherwise hold the window closed
 // for a second or more. A later call, or the area's end, stops the parts
-// still to come. The area's property helpTextComing is true while parts are
-// still to come.
+// still to come. Each part is an event posted to the area by the one before.
 void showInParts(QPlainTextEdit& area, const QString& text);
-inline constexpr char helpTextComingProperty[] = "helpTextComing";

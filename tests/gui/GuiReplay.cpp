@@ -32,7 +32,6 @@
 //   QUIBRA_RENEW_PICTURES=1 ctest --preset dev -R 'gui\.trace\..*\.C$'
 
 #include "Announcer.h"
-#include "HelpText.h"
 #include "KeyButton.h"
 #include "Language.h"
 #include "QuibraWindow.h"
@@ -89,9 +88,12 @@ QString describe(QWidget* window, QWidget& main)
             .arg(box->windowTitle(), box->text().replace(QLatin1Char('\n'), QLatin1String("\\n")));
     QStringList texts;
     if (auto* area = window->findChild<QPlainTextEdit*>()) {
-        // A long help text arrives in parts from the event loop: all of it first.
-        (void)QTest::qWaitFor([area] { return !area->property(helpTextComingProperty).toBool(); },
-                              60000);
+        // A long help text arrives in parts, each posted by the one before:
+        // all of it first.
+        for (int length = -1; length != area->document()->characterCount();) {
+            length = area->document()->characterCount();
+            QCoreApplication::sendPostedEvents(area);
+        }
         for (QTextBlock block = area->document()->begin(); block.isValid(); block = block.next()) {
             QString text = block.text().replace(QChar(0), QChar(0x2400)); // NUL as its picture
             texts << (text.size() > 40 ? text.left(20) + QStringLiteral("…") + text.right(20)
