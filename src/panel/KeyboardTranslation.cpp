@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 
-#include <algorithm>
 #include <array>
 
 namespace {
@@ -58,12 +57,10 @@ QString shortcutText(const KeySpec& key)
 
 std::optional<KeyboardMessage> keyPressMessage(const QKeyEvent& event)
 {
-    const auto found = std::find_if(keyCodes.begin(), keyCodes.end(), [&event](const KeyCode& key) {
-        return key.qtKey == event.key();
-    });
-    if (found == keyCodes.end())
-        return std::nullopt;
-    return KeyboardMessage{KeyboardMessage::Kind::keyPress, found->code};
+    for (const KeyCode& key : keyCodes)
+        if (key.qtKey == event.key())
+            return KeyboardMessage{KeyboardMessage::Kind::keyPress, key.code};
+    return std::nullopt;
 }
 
 std::vector<KeyboardMessage> characterMessages(const QKeyEvent& event)
