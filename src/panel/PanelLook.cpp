@@ -37,6 +37,7 @@ QFont dialogFont()
     font.setFamilies(installedFamilies({QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"),
                                         QStringLiteral("Noto Sans CJK JP")}));
     font.setPointSize(9);
+    font.setWeight(QFont::Normal);
     return font;
 }
 
@@ -45,7 +46,6 @@ QFont displayFont()
     QFont font;
     font.setFamilies(
         installedFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")}));
-    font.setWeight(QFont::Normal);
     return font;
 }
 

@@ -15,10 +15,11 @@
 
 class QWidget;
 
-// The windows' 9-point proportional gothic: the Windows face first, then
-// the Japanese gothics found on Linux.
+// The windows' 9-point proportional gothic, of normal weight whatever the
+// desktop's font: the Windows face first, then the Japanese gothics found
+// on Linux.
 QFont dialogFont();
-// The display's face, normal weight, at the size the window gives it.
+// The display's face; its weight and size are those of the window's font.
 QFont displayFont();
 
 // Images of a compiled-in icon: "quibra" at 16, 24, 32, 48, 64 and 128
