@@ -4,6 +4,7 @@
 #include "PanelLook.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QMessageBox>
@@ -12,7 +13,6 @@
 #include <QStyle>
 
 #include <cstring>
-#include <initializer_list>
 
 namespace {
 
@@ -49,37 +49,38 @@ QFont displayFont()
     return font;
 }
 
-QImage iconImage(const char* name, int size)
+namespace {
+
+// Raw pixels: decoding a PNG would have Qt scan and load its image-format
+// plugins at start-up.
+QImage iconImage(const QString& path, int size)
 {
-    // Raw pixels: decoding a PNG would have Qt scan and load its
-    // image-format plugins at start-up.
     QImage image(size, size, QImage::Format_RGBA8888);
-    const QByteArray pixels =
-        QResource(QStringLiteral(":/icons/%1-%2.rgba").arg(QLatin1String(name)).arg(size))
-            .uncompressedData();
+    const QByteArray pixels = QResource(path).uncompressedData();
     if (pixels.size() != image.sizeInBytes())
         return {};
     std::memcpy(image.bits(), pixels.constData(), static_cast<std::size_t>(pixels.size()));
     return image;
 }
 
-namespace {
-
-QIcon compiledInIcon(const char* name, std::initializer_list<int> sizes)
+// Each size compiled in as NAME-SIZE.rgba. QIcon takes the smallest that is
+// as large as a request, and scales it down smoothly.
+QIcon compiledInIcon(const QString& name)
 {
-    // QIcon takes the smallest that is as large as a request, and scales
-    // it down smoothly.
     QIcon icon;
-    for (const int size : sizes)
-        icon.addPixmap(QPixmap::fromImage(iconImage(name, size)));
+    const QDir icons(QStringLiteral(":/icons"));
+    for (const QString& file : icons.entryList({name + QStringLiteral("-*.rgba")})) {
+        const int size = file.sliced(name.size() + 1).chopped(5).toInt();
+        icon.addPixmap(QPixmap::fromImage(iconImage(icons.filePath(file), size)));
+    }
     return icon;
 }
 
 } // namespace
 
-QIcon applicationIcon() { return compiledInIcon("quibra", {16, 24, 32, 48, 64, 128}); }
+QIcon applicationIcon() { return compiledInIcon(QStringLiteral("quibra")); }
 
-QIcon helpIcon() { return compiledInIcon("help", {32, 48, 64}); }
+QIcon helpIcon() { return compiledInIcon(QStringLiteral("help")); }
 
 IconLabel::IconLabel(const QIcon& icon, QSize size, QWidget* parent)
     : QLabel(parent)

@@ -22,10 +22,8 @@ QFont dialogFont();
 // The display's face; its weight and size are those of the window's font.
 QFont displayFont();
 
-// Images of a compiled-in icon: "quibra" at 16, 24, 32, 48, 64 and 128
-// pixels, "help" at 32, 48 and 64.
-QImage iconImage(const char* name, int size);
-// Every size of the application icon: the desktop gets them all.
+// Icons in every size that the build compiles in (src/panel/CMakeLists.txt).
+// The application icon: the desktop gets all its sizes.
 QIcon applicationIcon();
 // The help window's own icon.
 QIcon helpIcon();
