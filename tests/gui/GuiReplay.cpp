@@ -22,7 +22,8 @@
 //   tips:NAME       a picture of the captions and tooltips of its buttons
 //   pushed:C        type:C, with a picture of the main window as the window
 //                   system has it during the key's pause (not drawn anew:
-//                   a pushed look that is only drawn later is not in it)
+//                   a pushed look that is only drawn later is not in it),
+//                   which must last 20 ms at least
 //   scale:N         as the first token: N device pixels to a pixel
 // A picture must be tests/gui/pictures/NAME.png, pixel for pixel; when it is
 // not, the run fails and leaves NAME.png and NAME-diff.png beside gui-replay.
@@ -279,7 +280,11 @@ private:
                 fail(pending_ + QStringLiteral(" is no key"));
             pushed_ = kind == QLatin1String("pushed") ? "pushed-" + rest : QString();
             QKeyEvent press = keyEvent(QEvent::KeyPress, kind, rest);
+            QElapsedTimer held;
+            held.start();
             QApplication::sendEvent(focus, &press);
+            if (kind == QLatin1String("pushed") && held.elapsed() < 20)
+                fail(pending_ + QStringLiteral(" was not held down 20 ms"));
             QKeyEvent release = keyEvent(QEvent::KeyRelease, kind, rest);
             QApplication::sendEvent(window->focusWidget() ? window->focusWidget() : window,
                                     &release);
