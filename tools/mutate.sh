@@ -19,6 +19,8 @@
 #                                         false; by default in the converter
 #                                         (MUTATE_SAMPLE=N MUTATE_SEED=S: N of
 #                                         them, drawn at random by seed S)
+#   MUTATE_SANITIZE=1 tools/mutate.sh ...  built with the address and
+#                                         undefined-behaviour sanitizers
 # A fault is a block; blocks are separated by blank lines:
 #   # what a user would see
 #   FILE[@N]
@@ -112,6 +114,15 @@ fi
 # own. The window's tests run side by side: on the offscreen platform, and
 # on a Weston of their own.
 workers=$(nproc)
+# MUTATE_SANITIZE=1: built and run as the asan preset is, for the faults
+# that only read or write out of bounds, which only a sanitizer sees.
+sanitize=()
+if [ -n "${MUTATE_SANITIZE:-}" ]; then
+  flags=-fsanitize=address,undefined
+  sanitize=(-DCMAKE_CXX_FLAGS="$flags -fno-sanitize-recover=all -fno-omit-frame-pointer"
+    -DCMAKE_EXE_LINKER_FLAGS=$flags -DCMAKE_SHARED_LINKER_FLAGS=$flags)
+  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1
+fi
 prepare() { # WORKER
   local source=$work/source-$1 build=$work/build-$1
   rm -rf "$source"
@@ -119,7 +130,7 @@ prepare() { # WORKER
   git ls-files -z --cached --others --exclude-standard | xargs -0 cp --parents -t "$source" 2>/dev/null || true
   # Without debug information: linking is most of a rebuild.
   cmake -S "$source" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O0 \
-    -DQUIBRA_BENCH=OFF -DQUIBRA_B2B_HISTORY="$PWD" >/dev/null
+    -DQUIBRA_BENCH=OFF -DQUIBRA_B2B_HISTORY="$PWD" "${sanitize[@]}" >/dev/null
   ninja -C "$build" >/dev/null
   # The baseline of the back-to-back run, built once.
   (cd "$build" && QUIBRA_B2B_SESSIONS=1 ctest -L b2b >/dev/null)
