@@ -50,19 +50,23 @@ shown 'edited' "an install"
 [ "$(cat "$state/rate.dat")" = 98.7 ] || fail "the rate was overwritten by an earlier one"
 [ "$(ls "$state")" = "$(printf 'QuibraHelp.txt\nrate.dat')" ] || fail "the working directory holds $(ls "$state")"
 
+status=0 && usage=$(sh "$home/launcher" one 2>&1) || status=$?
+[ "$status $usage" = "2 usage: quibra-launcher [PROGRAM HELP-FILE]" ] || fail "one argument: $status $usage"
 custom=$home/custom/quibra
 [ "$(launch XDG_STATE_HOME="$home/custom")" = "$custom" ] || fail "XDG_STATE_HOME is not followed"
 [ "$(launch XDG_STATE_HOME=custom)" = "$state" ] || fail "a relative XDG_STATE_HOME is followed"
-# What the user made of the copy or its record stays as it is over an upgrade.
+# What the user made of the copy or its record (one that cannot be read
+# among them) stays as it is over an upgrade, and the launcher says nothing.
 # The copy is of an empty help file, so that a FIFO has its size.
 for made in 'rm QuibraHelp.txt && mkfifo QuibraHelp.txt' 'truncate -s 64G QuibraHelp.txt' \
     'mv QuibraHelp.txt kept && ln -s kept QuibraHelp.txt' 'rm QuibraHelp.txt && ln -s gone QuibraHelp.txt' \
     'chmod a-w QuibraHelp.txt' 'rm .QuibraHelp.txt.copied && mkfifo .QuibraHelp.txt.copied' \
-    'rm .QuibraHelp.txt.copied && truncate -s 64G .QuibraHelp.txt.copied'; do
+    'rm .QuibraHelp.txt.copied && truncate -s 64G .QuibraHelp.txt.copied' \
+    'rm .QuibraHelp.txt.copied && ln -s /proc/self/mem .QuibraHelp.txt.copied'; do
   rm -rf "$custom" && : >"$help" && launch XDG_STATE_HOME="$home/custom" >/dev/null
   (cd "$custom" && eval "$made")
   before=$(ls -lA --time-style=full-iso "$custom") && printf 'help 4' >"$help"
-  [ "$(launch XDG_STATE_HOME="$home/custom")" = "$custom" ] || fail "$made: the program did not start at once"
+  [ "$(launch XDG_STATE_HOME="$home/custom" 2>&1)" = "$custom" ] || fail "$made: the program did not start at once, or not silently"
   [ "$(ls -lA --time-style=full-iso "$custom")" = "$before" ] || fail "$made: the launcher changed $(ls -lA "$custom")"
 done
 echo "launcher and install leave the working directory to the user"
