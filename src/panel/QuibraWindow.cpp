@@ -174,12 +174,11 @@ void QuibraWindow::setKeyEnabled(KeyId id, bool on)
     // ended), and back when the keys are enabled again.
     if (!on && focusWidget() == key(id)) {
         QWidget* to = key(lastPushed_);
-        if (!to->isEnabled() || lastPushed_ == id) {
-            to = key(id);
-            do
-                to = to->nextInFocusChain();
-            while (qobject_cast<KeyButton*>(to) == nullptr || isUnitKey(keyOf(to)));
-        }
+        if (!to->isEnabled() || lastPushed_ == id)
+            for (to = key(id)->nextInFocusChain();
+                 qobject_cast<KeyButton*>(to) == nullptr || isUnitKey(keyOf(to));
+                 to = to->nextInFocusChain()) {
+            }
         displacedFocus_ = {id, to};
         to->setFocus();
     }

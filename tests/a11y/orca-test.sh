@@ -7,8 +7,9 @@
 # Orca would say is the "SPEECH OUTPUT" of its debug log. Expects: the
 # display's new value after a conversion typed and one made by Tab and
 # Ctrl+Enter, a waiting source unit's key said pressed and only then, the
-# rate box read as Tab reaches it, a box's text after keys typed there; in
-# Japanese, or in English with LANGUAGE=en.
+# rate box read as Tab reaches it, a box's text after keys typed there; then
+# the program's own end, by Esc, with status 0. In Japanese, or in English
+# with LANGUAGE=en.
 #   orca-test.sh PROGRAM [en]
 set -u
 if [ -z "${ORCA_TEST_INNER:-}" ]; then
@@ -76,6 +77,7 @@ from=1
 orca --debug-file "$log" >/dev/null 2>&1 &
 for ((i = 0; i < 600; i++)); do grep -qE 'ORCA: Starting (registry|Atspi main event loop)' "$log" 2>/dev/null && break; sleep 0.05; done
 (cd "$T/work" && exec "$program") >/dev/null 2>&1 &
+converter=$!
 # There is no window manager to give the window the focus.
 timeout 20 xdotool search --sync --onlyvisible --name '^Unit Converter$' windowfocus --sync
 heard "$(phrase 単位換算 'Unit Converter') dialog.*"
@@ -93,4 +95,9 @@ keys Tab Tab Tab Tab Tab Tab Tab Tab Tab
 heard "$(phrase 為替レート（円） 'Exchange rate \(yen\)') read only text\."
 keys 6 slash 0 equal
 heard "$(phrase 0では割れません。 'Cannot divide by 0\.')"
-echo "Orca spoke the results and the message"
+# Closed from the keyboard, the box and then the window, the program ends by itself.
+keys Return Escape
+timeout 10 tail --pid="$converter" -f /dev/null
+kill -0 "$converter" 2>/dev/null && { echo "FAIL: Esc did not close the window"; exit 1; }
+wait "$converter" || { echo "FAIL: the program ended with status $?"; exit 1; }
+echo "Orca spoke the results and the message; the program ended well"
