@@ -3,12 +3,12 @@
 
 // gui-replay: drives the real window on the offscreen platform from replay
 // tokens read from standard input, and prints after each token what a
-// person would see: the active window, the focus, the pointer, the display,
-// the rate box and what the window announced to a screen reader (the keys'
-// looks, disabled or pressed in, are the pictures'). Tokens run one at a
-// time from the
-// event loop, so a token that opens a modal window (a message box, the help
-// window, the window menu) is followed by tokens that act inside it.
+// person would see: the active window (a menu by where it opened), the
+// focus, the pointer, the display, the rate box and what the window
+// announced to a screen reader (the keys' looks, disabled or pressed in, are
+// the pictures'). Tokens run one at a time from the event loop, so a token
+// that opens a modal window (a message box, the help window, the window
+// menu) is followed by tokens that act inside it.
 //
 //   click:NAME      a mouse click on the button of that name
 //   type:C          the key that types the character C (UTF-8)
@@ -84,6 +84,10 @@ QString describe(QWidget* window, QWidget& main)
 {
     if (window == nullptr || window == &main)
         return QLatin1String(window ? "main" : "closed");
+    if (qobject_cast<QMenu*>(window)) {
+        const QPoint at = main.mapFromGlobal(window->pos());
+        return QStringLiteral("menu at %1,%2").arg(at.x()).arg(at.y());
+    }
     if (auto* box = qobject_cast<QMessageBox*>(window))
         return QStringLiteral("box %1: %2")
             .arg(box->windowTitle(), box->text().replace(QLatin1Char('\n'), QLatin1String("\\n")));
