@@ -80,6 +80,16 @@ QWidget* activeWindow(QWidget& main)
     return main.isVisible() ? &main : nullptr;
 }
 
+// The queued calls a widget has been given.
+struct CallCount final : QObject {
+    int calls = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        calls += event->type() == QEvent::MetaCall;
+        return false;
+    }
+};
+
 QString describe(QWidget* window, QWidget& main)
 {
     if (window == nullptr || window == &main)
@@ -94,10 +104,17 @@ QString describe(QWidget* window, QWidget& main)
     QStringList texts;
     if (auto* area = window->findChild<QPlainTextEdit*>()) {
         // A long help text arrives in parts, each posted by the one before:
-        // all of it first.
-        for (int length = -1; length != area->document()->characterCount();) {
-            length = area->document()->characterCount();
+        // all of it first. Qt posts a few calls of its own to the area; a
+        // run of calls that add nothing is parts that never end.
+        CallCount count;
+        area->installEventFilter(&count);
+        for (int calls = -1, idle = 0; calls != count.calls;) {
+            const int length = area->document()->characterCount();
+            calls = count.calls;
             QCoreApplication::sendPostedEvents(area);
+            idle = area->document()->characterCount() == length ? idle + 1 : 0;
+            if (idle > 10)
+                fail(QStringLiteral("the help text's parts add nothing and never end"));
         }
         for (QTextBlock block = area->document()->begin(); block.isValid(); block = block.next()) {
             QString text = block.text().replace(QChar(0), QChar(0x2400)); // NUL as its picture
