@@ -30,10 +30,8 @@ done
 [ -S "$runtime/$WAYLAND_DISPLAY" ] || { echo "weston did not start:"; cat "$runtime/weston.log"; exit 1; }
 
 for run in $(seq "$runs"); do
-  status=0
-  (cd "$work" && timeout -k 5 20 "$program") >"$runtime/run.log" 2>&1 || status=$?
-  [ $status = 0 ] || { echo "run $run: status $status (124 or 137: still running after 20 s)"
-                       cat "$runtime/run.log"; exit 1; }
+  (cd "$work" && timeout -k 5 20 "$program") >"$runtime/run.log" 2>&1 ||
+    { echo "run $run: status $? (124 or 137: still running after 20 s)"; cat "$runtime/run.log"; exit 1; }
 done
 [ -z "$(ls -A "$work")" ] || { echo "the program wrote: $(ls -A "$work")"; exit 1; }
 echo "$runs of $runs runs passed, nothing written"
