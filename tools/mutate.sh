@@ -115,7 +115,9 @@ fi
 # on a Weston of their own.
 workers=$(nproc)
 # MUTATE_SANITIZE=1: built and run as the asan preset is, for the faults
-# that only read or write out of bounds, which only a sanitizer sees.
+# that only read or write out of bounds, which only a sanitizer sees. Its
+# flags, not the preset itself: the presets make warnings errors, and a
+# planted fault often warns.
 sanitize=()
 if [ -n "${MUTATE_SANITIZE:-}" ]; then
   flags=-fsanitize=address,undefined
