@@ -218,12 +218,6 @@ public:
         }
     }
 
-    void finish()
-    {
-        if (!pending_.isEmpty())
-            record();
-    }
-
 private:
     void record()
     {
@@ -360,6 +354,6 @@ int main(int argc, char* argv[])
     Driver driver(window, std::move(tokens));
     QTimer::singleShot(0, &driver, &Driver::next);
     window.exec();
-    driver.finish();
+    driver.next(); // the last token's record
     return 0;
 }

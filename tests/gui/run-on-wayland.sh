@@ -6,6 +6,7 @@
 # and runs the program with the Wayland driver linked in (WaylandDriver.cpp)
 # on it, RUNS times in a row (QUIBRA_WAYLAND_RUNS, or 20), each in an empty working
 # directory. Every run must end by itself, with status 0, within 20 seconds.
+# With QUIBRA_KIOSK set, Weston runs its kiosk shell instead of the desktop.
 #   run-on-wayland.sh PATH-TO-DRIVEN-PROGRAM [RUNS]
 set -euo pipefail
 program=$(realpath "$1")
@@ -20,12 +21,10 @@ finish() {
 trap finish EXIT
 export XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=quibra-test QT_QPA_PLATFORM=wayland
 weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 \
-  >"$runtime/weston.log" 2>&1 &
+  ${QUIBRA_KIOSK:+--shell=kiosk-shell.so} >"$runtime/weston.log" 2>&1 &
 weston=$!
-for _ in $(seq 100); do
-  [ -S "$runtime/$WAYLAND_DISPLAY" ] && break
-  kill -0 "$weston" 2>/dev/null || break
-  sleep 0.1
+for _ in $(seq 100); do # until its socket is there or it has gone
+  [ ! -S "$runtime/$WAYLAND_DISPLAY" ] && kill -0 "$weston" 2>/dev/null && sleep 0.1 || break
 done
 [ -S "$runtime/$WAYLAND_DISPLAY" ] || { echo "weston did not start:"; cat "$runtime/weston.log"; exit 1; }
 
