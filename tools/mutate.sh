@@ -40,7 +40,7 @@ case ${1:-} in
   --generate) generate=true && shift ;;
   --faults) faults=$(realpath "$2") && shift 2 ;;
 esac
-work=${MUTATE_WORK:-$PWD/build/mutate}
+work=$(realpath -m "${MUTATE_WORK:-build/mutate}") # absolute: the tests run in its copies
 source=$work/source
 build=$work/build
 mkdir -p "$work"
