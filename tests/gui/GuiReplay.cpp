@@ -250,8 +250,7 @@ private:
         if (window == nullptr)
             return;
         QWidget* focus = window->focusWidget() ? window->focusWidget() : window;
-        const QStringList xy = rest.split(QLatin1Char(','));
-        const QPoint at(xy.value(0).toInt(), xy.value(1).toInt());
+        const QPoint at(rest.section(',', 0, 0).toInt(), rest.section(',', 1).toInt());
         if (kind == QLatin1String("click")) {
             auto* button = window->findChild<QAbstractButton*>(rest);
             if (button == nullptr)
