@@ -205,8 +205,9 @@ worker() { # WORKER: takes every workers-th fault, from the WORKER-th on
   local source=$work/source-$1 build=$work/build-$1 block file status where by
   for ((i = $1; i <= count; i += workers)); do
     block=$(awk -v RS= -v n="$i" 'NR == n' "$work/faults.txt")
-    file=$(sed -n '2{s/@.*//;p}' <<<"$block")
-    where="$(sed -n 2p <<<"$block"): $(sed -n 's/^# //p' <<<"$block"): $(sed -n 's/^- *//p' <<<"$block" | head -1) -> $(sed -n 's/^+ *//p' <<<"$block" | head -1)"
+    file=$(grep -m1 -v '^#' <<<"$block")
+    where="$file: $(sed -n 's/^# //p' <<<"$block" | paste -sd ' '): $(sed -n 's/^- *//p' <<<"$block" | head -1) -> $(sed -n 's/^+ *//p' <<<"$block" | head -1)"
+    file=${file%@*}
     cp -p "$source/$file" "$build/original"
     if ! plant "$source" <<<"$block" 2>/dev/null; then
       echo "stale	$where"
@@ -233,7 +234,7 @@ worker() { # WORKER: takes every workers-th fault, from the WORKER-th on
 }
 
 started=$SECONDS
-count=$(grep -c '^# ' "$work/faults.txt" || true)
+count=$(awk -v RS= 'END { print NR }' "$work/faults.txt")
 rm -f "$work"/survivors-*.txt "$work"/results-*.txt
 for ((w = 1; w <= workers; w++)); do prepare "$w" & done
 wait
@@ -248,3 +249,6 @@ echo "time: $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s; s
 echo "faults that could not be planted: $(tally stale); that did not build: $(tally 'no build')"
 echo "faults whose only failing test ran out of time (in the survivors): $(tally timeout)"
 echo "mutants: $(tally killed) killed, $(tally equivalent) equivalent, $(tally survived) survived, $(tally timeout) timed out"
+# A worker that stopped early must not pass for a clean run.
+ran=$(cat "$work"/results-*.txt | wc -l)
+[ "$ran" -eq "$count" ] || { echo "only $ran of the $count faults ran: see $work"; exit 1; }
