@@ -23,9 +23,10 @@ void setUpWindow(QDialog& window, const QString& title, int width, int height)
     window.setFixedSize(toPixels(width, height));
 }
 
-QLabel* addIcon(QWidget* window, const QIcon& icon, const DialogRect& rect)
+QLabel* addIcon(QWidget* window, const QIcon& icon, const QString& name, const DialogRect& rect)
 {
     auto* label = new IconLabel(icon, QSize(32, 32), window);
+    label->setAccessibleName(name);
     label->setGeometry(toPixels(rect));
     label->setAlignment(Qt::AlignCenter);
     return label;
@@ -73,7 +74,7 @@ CHelpDlg::CHelpDlg(QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &CHelpDlg::accept);
 
     addText(this, tr("Quibra 単位換算電卓"), {25, 148, 87, 10});
-    addIcon(this, helpIcon(), {4, 141, 20, 20});
+    addIcon(this, helpIcon(), tr("ヘルプのアイコン"), {4, 141, 20, 20});
 
     // Before the window first shows: with no help file the message comes first.
     loadHelpText();
@@ -115,7 +116,7 @@ CVersionDlg::CVersionDlg(QWidget* parent)
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CVersionDlg::accept);
 
-    addIcon(this, applicationIcon(), {11, 10, 20, 20});
+    addIcon(this, applicationIcon(), tr("Quibra のアイコン"), {11, 10, 20, 20});
     addText(this, tr("Quibra Version %1").arg(QStringLiteral(QUIBRA_VERSION)), {40, 10, 119, 8});
     addText(this, tr("ポケット電卓の単位換算"), {40, 23, 119, 8});
 }

@@ -27,6 +27,10 @@
         <source>Helpファイルが見つかりません。</source>
         <translation>The help file cannot be found.</translation>
     </message>
+    <message>
+        <source>ヘルプのアイコン</source>
+        <translation>Help icon</translation>
+    </message>
 </context>
 <context>
     <name>CVersionDlg</name>
@@ -45,6 +49,10 @@
     <message>
         <source>ポケット電卓の単位換算</source>
         <translation>Pocket unit converter</translation>
+    </message>
+    <message>
+        <source>Quibra のアイコン</source>
+        <translation>Quibra icon</translation>
     </message>
 </context>
 <context>

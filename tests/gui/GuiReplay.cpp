@@ -143,9 +143,12 @@ QStringList misfits(QWidget* window)
         if (widget != window && widget->isVisible() && !widget->property("wordWrap").toBool() &&
             width > widget->width())
             found << QStringLiteral("%1 is too small for %2").arg(widget->objectName(), text);
-        // Neither text nor picture: a screen reader finds an empty label.
+        // Neither text nor a named picture (Qt's own aside): a screen reader
+        // finds an empty label.
         if (auto* label = qobject_cast<QLabel*>(widget);
-            label && label->isVisible() && text.isEmpty() && label->pixmap().isNull())
+            label && label->isVisible() && text.isEmpty() &&
+            !label->objectName().startsWith("qt_") &&
+            (label->pixmap().isNull() || label->accessibleName().isEmpty()))
             found << QStringLiteral("an empty label");
         for (const QString& said : {text, widget->windowTitle(), widget->accessibleName(),
                                     widget->accessibleDescription(), widget->toolTip()})
