@@ -61,8 +61,7 @@ void compare(const QString& name, const QImage& picture)
     if (!QByteArray(qVersion()).startsWith("6.4.") || picture == QImage(reference) ||
         !picture.save(renew ? reference : actual + ".png") || renew)
         return;
-    QProcess::execute(QStringLiteral("compare"),
-                      {reference, actual + ".png", actual + "-diff.png"});
+    QProcess::execute("compare", {reference, actual + ".png", actual + "-diff.png"});
     fail(QStringLiteral("picture %1 differs from %2: see %3.png and %3-diff.png")
              .arg(name, reference, actual));
 }
