@@ -24,7 +24,7 @@
 //                   system has it during the key's pause (not drawn anew:
 //                   a pushed look that is only drawn later is not in it),
 //                   which must last 20 ms at least
-//   scale:N         as the first token: N device pixels to a pixel
+//   scale:N         as the first token: N device pixels to a pixel (1.5 too)
 // A picture must be tests/gui/pictures/NAME.png, pixel for pixel; when it is
 // not, the run fails and leaves NAME.png and NAME-diff.png beside gui-replay.
 // Qt 6.4 (Debian 12) drew the references: under another Qt, whose style and
@@ -93,10 +93,8 @@ QString describe(QWidget* window, QWidget& main)
 {
     if (window == nullptr || window == &main)
         return QLatin1String(window ? "main" : "closed");
-    if (qobject_cast<QMenu*>(window)) {
-        const QPoint at = main.mapFromGlobal(window->pos());
+    if (const QPoint at = main.mapFromGlobal(window->pos()); qobject_cast<QMenu*>(window))
         return QStringLiteral("menu at %1,%2").arg(at.x()).arg(at.y());
-    }
     if (auto* box = qobject_cast<QMessageBox*>(window))
         return QStringLiteral("box %1: %2")
             .arg(box->windowTitle(), box->text().replace(QLatin1Char('\n'), QLatin1String("\\n")));
@@ -345,7 +343,7 @@ int main(int argc, char* argv[])
     // own fonts must not take.
     QApplication::setFont(QFont(QStringLiteral("IPAGothic"), 10, QFont::Bold));
     static const QRegularExpression valid(
-        QStringLiteral("^((click|type|keypad|key|clipboard|grab|tips|pushed):.*|scale:\\d|"
+        QStringLiteral("^((click|type|keypad|key|clipboard|grab|tips|pushed):.*|scale:[\\d.]+|"
                        "(move|release|rightclick):\\d+,\\d+|menukey|close)$"));
     for (const std::string& token : tokens)
         if (!valid.match(QString::fromStdString(token)).hasMatch())

@@ -11,9 +11,7 @@
 set -euo pipefail
 program=$(realpath "$1")
 runs=${2:-${QUIBRA_WAYLAND_RUNS:-20}}
-runtime=$(mktemp -d)
-work=$(mktemp -d)
-weston=
+runtime=$(mktemp -d) work=$(mktemp -d) weston=
 finish() {
   [ -z "$weston" ] || { kill "$weston"; wait "$weston"; } 2>/dev/null || true
   rm -rf "$runtime" "$work"
